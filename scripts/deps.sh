@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Quillora developers
+# Installs the Debian packages the build, the tests and the demo need, and
+# only those that are missing. Sourced by demo.sh and test.sh.
+set -euo pipefail
+
+QUILLORA_PACKAGES=(
+  cmake ninja-build g++ clang pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+quillora_install_missing() {
+  local missing=()
+  for p in "${QUILLORA_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Quillora developers
+# Installs what is missing, builds, runs every test (Debug with warnings as
+# errors), then the AddressSanitizer+UBSan and ThreadSanitizer builds, then
+# the fuzz targets for a fixed number of runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+quillora_install_missing
+
+jobs=$(nproc)
+run_preset() {
+  local preset=$1
+  echo "=== $preset ==="
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+}
+
+run_preset debug
+run_preset asan
+run_preset tsan
+
+echo "=== fuzz ==="
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+for target in build/fuzz/tests/fuzz/*_fuzz; do
+  corpus=tests/fuzz/corpus/$(basename "$target" _fuzz)
+  "$target" -runs=200000 -max_len=4096 -seed=1 "$corpus" 2>&1 | tail -n 2
+done
+echo "all tests passed"
