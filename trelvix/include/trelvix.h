@@ -156,6 +156,142 @@ TRELVIX_API int ModemRecv(TrelvixPort *port, char *buffer, int capacity, int *le
  * it is). Returns 1 if the phone accepted the command, else 0. */
 TRELVIX_API int ChangeKIPRSpeed(TrelvixPort *port, int speed);
 
+/* ---------------------------------------------------------------------------
+ * Phone detection
+ *
+ * One thread per candidate port walks a fixed probe sequence (line speeds, a
+ * binary identification frame, a switch to 115200 bps, AT identification, SIM
+ * state, and when nothing answers an analysis of the control lines) and
+ * reports each step through the status callback.
+ */
+
+/* Start flags (TrelvixAsync, Trelvix) and record flags (DetectResult.flags). */
+#define TRELVIX_FLAG_CONTINUOUS 0x80000000u     /* probe again every 500 ms until stopped */
+#define TRELVIX_FLAG_HAND_OVER 0x40000000u      /* a found phone's port stays open for the caller */
+#define TRELVIX_FLAG_DELAY_INFRARED 0x20000000u /* the first infrared probe waits 10 s */
+#define TRELVIX_FLAG_REMOVED 0x10000000u        /* the port went away (device change) */
+#define TRELVIX_FLAG_SINGLE_BYTE 0x08000000u    /* single-byte handshake; no infrared ports */
+#define TRELVIX_FLAG_WAKE_UP 0x04000000u        /* wake-up handshake */
+#define TRELVIX_FLAG_PHONE_USB 0x000000C0u      /* a phone's own USB port */
+#define TRELVIX_FLAG_NO_LINES 0x00000040u       /* also: the line analysis found no control line */
+#define TRELVIX_FLAG_LEGACY_DOWNLOAD 0x00000010u /* the phone answered +KDOBJ */
+#define TRELVIX_FLAG_ACCEPTED 0x00000008u       /* handed over to the caller */
+#define TRELVIX_FLAG_INFRARED 0x00000001u
+
+/* Status codes (first argument of the status callback). The program shows
+ * code c with its string 4096 + c. */
+enum DetectStatus {
+    TRELVIX_STATUS_CHECKING = 0,          /* a port thread starts */
+    TRELVIX_STATUS_NO_PORT = 1,           /* no such device */
+    TRELVIX_STATUS_PORT_BUSY = 2,         /* another program holds the port */
+    TRELVIX_STATUS_PORT_ERROR = 3,        /* cannot open it (permission, other error) */
+    TRELVIX_STATUS_PORT_REMOVED = 4,      /* the device went away */
+    TRELVIX_STATUS_LINES_CTS_DSR = 48,    /* line analysis starts */
+    TRELVIX_STATUS_LINES_RING = 49,       /* RING or carrier present: not an external port */
+    TRELVIX_STATUS_LINES_NONE = 50,       /* no cable */
+    TRELVIX_STATUS_LINES_DSR = 51,        /* a data cable without a phone */
+    TRELVIX_STATUS_LINES_DSR_NO_RTS = 52, /* an incompatible cable */
+    TRELVIX_STATUS_LINES_OTHER = 53,      /* an unrecognised cable */
+    TRELVIX_STATUS_LINES_CTS_NO_DTR = 64, /* a data cable */
+    TRELVIX_STATUS_SPEED = 80,            /* trying the speed in lineSettings */
+    TRELVIX_STATUS_SILENT = 81,           /* lines present, the phone stays silent */
+    TRELVIX_STATUS_MODEM_FOUND = 96,      /* the phone accepted AT+KIPR=115200 */
+    TRELVIX_STATUS_NO_SIM = 97,           /* +CME ERROR: 10 to the SIM query */
+    TRELVIX_STATUS_UNIDENTIFIED = 98,     /* a write failed, or no usable identification */
+    TRELVIX_STATUS_SIM_LOCKED = 99,       /* waiting for a PIN or lock code (simState) */
+    TRELVIX_STATUS_BAD_FRAME = 110,       /* an identification reply that cannot be used */
+    TRELVIX_STATUS_LONG_FRAME = 111,      /* a long binary frame (frameData, frameLength) */
+    TRELVIX_STATUS_IDENTIFIED = 112,      /* manufacturer, model and IMEI read */
+    TRELVIX_STATUS_INCOMPATIBLE = 113,    /* an answer that does not fit a phone */
+    TRELVIX_STATUS_READY = 128            /* phone ready, port configured */
+};
+
+typedef struct DetectResult DetectResult;
+
+/* Status callback, called on the port's own thread, concurrently for
+ * different ports.
+ *   code    a DetectStatus
+ *   result  the port's record; it and every text in it are valid only
+ *           during the call
+ * Returns non-zero to stop detection on all ports. For TRELVIX_STATUS_READY
+ * non-zero means accepted: with TRELVIX_FLAG_HAND_OVER the port (and its
+ * settings) now belong to the caller, who closes it with Comm_Stop(1) once a
+ * channel runs on it. */
+typedef int (*TrelvixStatusFn)(int code, DetectResult *result);
+
+struct DetectResult {
+    const char *displayName;    /* "ttyUSB0", or "IrDA" for an infrared port */
+    const char *devicePath;     /* "/dev/ttyUSB0" */
+    TrelvixStatusFn statusCallback;
+    TrelvixPort *port;          /* open port, or NULL */
+    TrelvixLineSettings lineSettings; /* speed being tried or in use */
+    uint32_t flags;             /* TRELVIX_FLAG_*; written by the library's threads,
+                                   read it with TRELVIX_COUNTER_READ */
+    const char *model;          /* after "+CGMM: " (single-byte mode: the byte received) */
+    const char *identification; /* from the binary identification reply; may hold
+                                   several zero-separated parts; "" when none */
+    const char *imei;           /* the 15 digits answered to +CGSN */
+    int32_t legacyDownloadVersion; /* after "+KDOBJ: "; 0 when the phone answered ERROR */
+    int32_t simState;           /* 0 ready, 1 a PIN, 2 "PH-SIM PIN", 3 "PH-NET PIN" */
+    uint32_t line;              /* telephony line; always 0 on Linux */
+    const char *manufacturer;   /* after "+CGMI: " */
+    const char *imsi;           /* the digits answered to +CIMI */
+    const void *frameData;      /* an unexpected binary reply (codes 110, 111) */
+    int32_t frameLength;
+    const char *stableName;     /* "/dev/serial/by-id/..." or the USB product name; may be "" */
+};
+
+/* Starts detection and returns at once.
+ *   flags     TRELVIX_FLAG_CONTINUOUS, _HAND_OVER, _DELAY_INFRARED,
+ *             _SINGLE_BYTE, _WAKE_UP (others are ignored)
+ *   callback  status callback, not null
+ * Returns the number of candidate ports; with none, no callback is made. The
+ * candidates are the machine's serial ports, or TRELVIX_PORTS when set, plus
+ * TRELVIX_EXTRA_PORTS (colon-separated "path[=kind]" lists). */
+TRELVIX_API int TrelvixAsync(uint32_t flags, TrelvixStatusFn callback);
+
+/* Detection that waits: 1 if it was stopped (by a callback's answer or
+ * TrelvixAsync_Stop) within timeoutMs, 0 if the time ran out (detection is
+ * then stopped). */
+TRELVIX_API int Trelvix(uint32_t flags, TrelvixStatusFn callback, uint32_t timeoutMs);
+
+/* Stops detection: every port thread ends after the step in progress (each
+ * step is bounded by the probe's time-outs). Returns 0. */
+TRELVIX_API int TrelvixAsync_Stop(void);
+
+/* Header of a device-change notification (see TrelvixAsync_DeviceChange). */
+typedef struct TrelvixDeviceHeader {
+    uint32_t size;
+    uint32_t deviceType; /* TRELVIX_DEVICE_PORT or TRELVIX_DEVICE_NODE */
+    uint32_t reserved;
+} TrelvixDeviceHeader;
+
+#define TRELVIX_DEVICE_NODE 1u
+#define TRELVIX_DEVICE_PORT 3u
+#define TRELVIX_DEVICE_ARRIVAL 0x8000u
+#define TRELVIX_DEVICE_REMOVE_COMPLETE 0x8004u
+
+/* Tells running detection that devices came or went: new ports get a probe
+ * thread, vanished ones report TRELVIX_STATUS_PORT_REMOVED and end. Event
+ * types outside 0x8000..0x8005, a null header, or a header that is neither a
+ * port nor a device node are ignored. Returns 1. */
+TRELVIX_API int TrelvixAsync_DeviceChange(uint32_t eventType, const TrelvixDeviceHeader *header);
+
+/* Asks the phone on the open serial channel for its IMEI with a binary
+ * frame. Returns 1 when it answered with this IMEI within 6000 ms, 0 when it
+ * did not answer or another phone did (at once, without waiting out the 6 s).
+ * The channel's receive callback does not see the answer. Do not run a
+ * command exchange at the same time. */
+TRELVIX_API int Trelvix_Still(const char *imei);
+
+/* Completion callback of Trelvix_StillAsync: first called with -1 (a
+ * non-zero answer skips the check), then with the result. */
+typedef int (*TrelvixStillFn)(int result);
+
+/* Runs Trelvix_Still on a new thread (the IMEI text is copied). If the thread
+ * cannot start, the callback is called once with 0 on the caller's thread. */
+TRELVIX_API void Trelvix_StillAsync(const char *imei, TrelvixStillFn callback);
+
 #ifdef __cplusplus
 }
 #endif
