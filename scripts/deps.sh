@@ -6,7 +6,7 @@
 set -euo pipefail
 
 QUILLORA_PACKAGES=(
-  cmake ninja-build g++ clang pkg-config
+  cmake ninja-build g++ clang pkg-config libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 

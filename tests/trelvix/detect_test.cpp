@@ -5,6 +5,7 @@
 // opened, stopping, device changes, and the still check on the channel.
 
 #include "detect_support.h"
+#include "device_watcher.h"
 #include "fake_port.h"
 #include "probe.h"
 #include "detection_run.h"
@@ -272,6 +273,32 @@ TEST_F(Detection, RemovedPortReportsAndEndsNewPortIsProbed)
     const size_t leftCount = left.size();
     ASSERT_TRUE(g_log.waitForCount(2, 3, "stays", 5s)); // still retried ...
     EXPECT_EQ(g_log.codes("leaves").size(), leftCount); // ... the removed one is quiet
+}
+
+TEST_F(Detection, WatcherTurnsUdevActionsIntoDeviceChanges)
+{
+    EXPECT_EQ(trelvix::deviceChangeFor("add"), TRELVIX_DEVICE_ARRIVAL);
+    EXPECT_EQ(trelvix::deviceChangeFor("remove"), TRELVIX_DEVICE_REMOVE_COMPLETE);
+    EXPECT_FALSE(trelvix::deviceChangeFor("change").has_value());
+    EXPECT_FALSE(trelvix::deviceChangeFor("bind").has_value());
+
+    std::atomic<bool> present{true};
+    trelvix::setCandidateSource([&](bool) {
+        return present ? std::vector<trelvix::PortCandidate>{{"/dev/ttyUSB7", 0, ""}}
+                       : std::vector<trelvix::PortCandidate>{};
+    });
+    trelvix::setPortOpener([](const std::string &) {
+        return trelvix::OpenResult{nullptr, trelvix::OpenError::Busy, EBUSY};
+    });
+    {
+        trelvix::DeviceWatcher watcher; // starts and stops cleanly, with or without udevd
+        TrelvixAsync(TRELVIX_FLAG_CONTINUOUS, detect_support::StatusLog::callback);
+        ASSERT_TRUE(g_log.waitFor(2, "ttyUSB7"));
+        trelvix::DeviceWatcher::deliver("change"); // ignored: nothing is enumerated again
+        present = false;
+        trelvix::DeviceWatcher::deliver("remove");
+        EXPECT_TRUE(g_log.waitFor(4, "ttyUSB7", 5s));
+    }
 }
 
 } // namespace
