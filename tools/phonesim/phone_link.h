@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Quillora developers
+#pragma once
+
+// Carries the phone model over a link: a pseudo-terminal that any program
+// can open like a serial port (PtyPhone), or a FakePort inside the test
+// process (FakePortPhone). Both send the phone's output from a thread of
+// their own (Pacer) so the reply delay and the pieces behave like a slow
+// phone without holding up what the PC sends meanwhile.
+
+#include "event.h"
+#include "fake_port.h"
+#include "phone_model.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+
+namespace phonesim {
+
+// Told about every command, frame or ignored input and what was answered;
+// called on the thread that fed the model.
+using Observer = std::function<void(const PhoneModel::Exchange &)>;
+
+// Sends queued output in order: waits replyDelayMs before each, cuts it in
+// pieces of pieceSize with pieceGapMs between them, and hangs the link up
+// after the output that ended with the model hanging up.
+class Pacer {
+public:
+    // Writes all bytes unless the stop event is set; false when the link is gone.
+    using Write = std::function<bool(std::string_view, const trelvix::Event &stop)>;
+    using Hangup = std::function<void()>;
+
+    Pacer(const PhoneOptions &options, Write write, Hangup hangup);
+    ~Pacer();
+    Pacer(const Pacer &) = delete;
+    Pacer &operator=(const Pacer &) = delete;
+
+    void send(std::string bytes, bool thenHangUp);
+    // Ends the thread at once (output still queued is dropped); later sends
+    // are dropped too.
+    void stop();
+
+private:
+    struct Item {
+        std::string bytes;
+        bool hangup;
+    };
+    void run();
+    bool deliver(const std::string &bytes);
+
+    const int delayMs_;
+    const size_t pieceSize_;
+    const int gapMs_;
+    Write write_;
+    Hangup hangup_;
+    std::mutex mutex_;
+    std::condition_variable queued_;
+    std::deque<Item> queue_;
+    bool stopping_ = false;
+    trelvix::Event stop_;
+    std::thread thread_;
+};
+
+// The model behind a mutex, and the pacer that sends its output: what both
+// transports share.
+class PhoneCore {
+public:
+    // Throws std::invalid_argument for options validate() refuses.
+    PhoneCore(PhoneOptions options, Observer observer);
+    PhoneCore(const PhoneCore &) = delete;
+    PhoneCore &operator=(const PhoneCore &) = delete;
+
+    void start(Pacer::Write write, Pacer::Hangup hangup);
+    // Feeds what the PC sent at lineSpeed; safe from several threads, the
+    // replies leave in the order the input was taken.
+    void take(std::string_view bytes, uint32_t lineSpeed);
+    void stop();
+
+    const PhoneOptions &options() const { return model_.options(); }
+    uint32_t speed() const;
+    bool echo() const;
+    bool hungUp() const;
+
+private:
+    mutable std::mutex mutex_;
+    PhoneModel model_;
+    Observer observer_;
+    bool hangupQueued_ = false;
+    std::unique_ptr<Pacer> pacer_;
+};
+
+// A phone behind a pseudo-terminal. The program under test opens
+// slavePath() as it would open /dev/ttyUSB0.
+class PtyPhone {
+public:
+    // Throws std::system_error when no pty can be made, and
+    // std::invalid_argument for options validate() refuses.
+    explicit PtyPhone(PhoneOptions options = {}, Observer observer = {});
+    // Stops both threads; bounded, they wait on a stop event, not on the link.
+    ~PtyPhone();
+    PtyPhone(const PtyPhone &) = delete;
+    PtyPhone &operator=(const PtyPhone &) = delete;
+
+    const std::string &slavePath() const { return slavePath_; }
+    // True once the phone closed the master (hangupAfterBytes).
+    bool hungUp() const { return hungUp_.isSet(); }
+    bool waitHungUp(std::chrono::milliseconds timeout) const { return hungUp_.wait(timeout); }
+    uint32_t speed() const { return core_.speed(); }
+    bool echo() const { return core_.echo(); }
+
+private:
+    void readLoop();
+    uint32_t lineSpeed() const;
+    void releaseExclusive();
+    void waitUntilRead() const;
+    bool writeMaster(std::string_view bytes, const trelvix::Event &stop);
+    void closeAll();
+
+    PhoneCore core_;
+    std::atomic<int> master_{-1};
+    int slave_ = -1;
+    int inotify_ = -1;
+    std::string slavePath_;
+    trelvix::Event stop_;
+    std::atomic<bool> closeRequested_{false};
+    trelvix::Event closeRequest_; // the pacer asks the reader to close the master
+    trelvix::Event hungUp_;
+    std::thread reader_;
+};
+
+// The same phone answering a FakePort's writes through its Responder. The
+// phone must be destroyed, or detach()ed, before the port is: the library
+// destroys a port it was handed in Comm_Stop(1), so call detach() first.
+class FakePortPhone {
+public:
+    explicit FakePortPhone(trelvix::FakePort &port, PhoneOptions options = {}, Observer observer = {});
+    ~FakePortPhone();
+    FakePortPhone(const FakePortPhone &) = delete;
+    FakePortPhone &operator=(const FakePortPhone &) = delete;
+
+    // Removes the responder and ends the sending thread; the port is not
+    // touched afterwards.
+    void detach();
+    uint32_t speed() const;
+    bool echo() const;
+    bool hungUp() const;
+
+private:
+    // Shared with the responder, which a write in progress may still hold
+    // after detach().
+    std::shared_ptr<PhoneCore> core_;
+    trelvix::FakePort *port_;
+};
+
+} // namespace phonesim
