@@ -30,7 +30,7 @@ answers on it until SIGINT or SIGTERM.
 
   --manufacturer=TEXT   +CGMI answer (QUILLORA LABS)
   --model=TEXT          +CGMM answer and binary product text (QP-200)
-  --imei=DIGITS         15 digits (351234567890123)
+  --imei=DIGITS         15 digits (351234567890123); another length is a fault
   --imsi=DIGITS         +CIMI answer (208011234567890)
   --ident=TEXT          binary identification text (QP-200 V1.0)
   --sim=STATE           ready, pin, ph-sim, ph-net, none or busy (ready)

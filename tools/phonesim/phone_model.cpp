@@ -55,8 +55,10 @@ std::string shortFrame(std::string_view payload)
 }
 
 // Digits 1..14 packed two to a byte, high nibble first; digit 15 alone.
-std::string packedImei(const std::string &imei)
+// An IMEI of another length (a fault) is cut or padded with zeros to fit.
+std::string packedImei(std::string imei)
 {
+    imei.resize(15, '0');
     std::string out;
     for (size_t i = 0; i < 14; i += 2)
         out += static_cast<char>(((imei[i] - '0') << 4) | (imei[i + 1] - '0'));
@@ -89,8 +91,9 @@ bool isStandardSpeed(uint32_t speed)
 
 std::string validate(const PhoneOptions &o)
 {
-    if (o.imei.size() != 15 || !std::all_of(o.imei.begin(), o.imei.end(), ::isdigit))
-        return "the IMEI must be 15 digits";
+    // Other lengths than 15 are allowed as a fault: a phone whose +CGSN is broken.
+    if (o.imei.empty() || o.imei.size() > 20 || !std::all_of(o.imei.begin(), o.imei.end(), ::isdigit))
+        return "the IMEI must be 1 to 20 digits";
     if (!isStandardSpeed(o.listenSpeed))
         return "the listen speed must be a standard rate";
     // LEN is one byte: D2 05 01, '5', the two texts and their zeros.

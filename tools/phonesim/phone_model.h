@@ -21,7 +21,7 @@ enum class SimState { Ready, SimPin, PhSimPin, PhNetPin, NoSim, SimBusy };
 struct PhoneOptions {
     std::string manufacturer = "QUILLORA LABS";
     std::string model = "QP-200";         // also the product text of the binary identification
-    std::string imei = "351234567890123"; // exactly 15 digits
+    std::string imei = "351234567890123"; // 15 digits; another length is a fault
     std::string imsi = "208011234567890";
     std::string identification = "QP-200 V1.0";
     SimState simState = SimState::Ready;
