@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +23,8 @@
 namespace {
 
 std::mutex g_print;
+std::condition_variable g_replied;
+bool g_gotReply = false;
 std::atomic<TrelvixPort *> g_port{nullptr};
 std::string g_imei, g_model, g_name;
 uint32_t g_speed = 0;
@@ -83,6 +86,8 @@ int onReceive(const char *data, uint32_t length)
     for (uint32_t i = 0; i < length; ++i)
         std::printf(data[i] >= 0x20 && data[i] < 0x7f ? "%c" : "\\x%02X", static_cast<unsigned char>(data[i]));
     std::printf("\n");
+    g_gotReply = true;
+    g_replied.notify_all();
     return 1;
 }
 
@@ -112,9 +117,14 @@ int main(int argc, char **argv)
         std::printf("cannot start the serial channel\n");
         return 1;
     }
-    Comm_SendLine("AT");
     const int still = Trelvix_Still(g_imei.c_str());
     std::printf("still check: %s\n", still ? "same phone" : "no answer or another phone");
+    std::printf("channel    sent AT\\r\n");
+    Comm_SendLine("AT");
+    {
+        std::unique_lock lock(g_print);
+        g_replied.wait_for(lock, std::chrono::seconds(2), [] { return g_gotReply; });
+    }
     Comm_Stop(1);
     return still ? 0 : 1;
 }

@@ -24,9 +24,10 @@ using phonesim::PhoneOptions;
 using phonesim::PtyPhone;
 using phonesim::SimState;
 
+// What detection shows for a port: the path below /dev ("pts/3").
 std::string nameOf(const std::string &path)
 {
-    return path.substr(path.rfind('/') + 1);
+    return path.substr(5);
 }
 
 void usePaths(const std::vector<std::string> &paths)

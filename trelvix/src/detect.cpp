@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string_view>
 #include <thread>
 
 namespace trelvix {
@@ -34,8 +35,9 @@ std::string displayNameFor(const PortCandidate &candidate)
 {
     if (candidate.kind & kKindInfrared)
         return "IrDA";
-    const auto slash = candidate.devicePath.rfind('/');
-    return slash == std::string::npos ? candidate.devicePath : candidate.devicePath.substr(slash + 1);
+    // "ttyUSB0" for /dev/ttyUSB0, "pts/3" for a pseudo-terminal.
+    const std::string_view path = candidate.devicePath;
+    return std::string(path.starts_with("/dev/") ? path.substr(5) : path);
 }
 
 void portThread(std::shared_ptr<DetectionRun> run, std::unique_ptr<Prober> prober)
