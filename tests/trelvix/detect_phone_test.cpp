@@ -9,9 +9,11 @@
 #include "fake_port.h"
 #include "phone_link.h"
 #include "pty_pair.h"
+#include "event.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -168,6 +170,50 @@ TEST_F(PhoneDetection, HeldPortReportsBusy)
     ASSERT_TRUE(holder.port);
     const auto log = detectOnce(phone);
     EXPECT_EQ(codesOf(log), (std::vector<int>{0, 2}));
+}
+
+// A modem manager probing a freshly plugged phone holds its port for a
+// while; continuous detection finds the phone once it lets go.
+TEST_F(PhoneDetection, PortHeldForAWhileIsFoundOnceReleased)
+{
+    PtyPhone phone;
+    std::atomic<int> opens{0};
+    trelvix::setPortOpener([&](const std::string &path) {
+        if (++opens <= 2)
+            return trelvix::OpenResult{nullptr, trelvix::OpenError::Busy, EBUSY};
+        return trelvix::openPosixPort(path);
+    });
+    usePaths({phone.slavePath()});
+    TrelvixAsync(TRELVIX_FLAG_CONTINUOUS, detect_support::StatusLog::callback);
+    ASSERT_TRUE(g_log.waitFor(TRELVIX_STATUS_READY, nameOf(phone.slavePath()), 10s));
+    TrelvixAsync_Stop();
+    ASSERT_TRUE(trelvix::waitForDetectionThreads(5s));
+    const auto codes = g_log.codes(nameOf(phone.slavePath()));
+    ASSERT_GE(codes.size(), 4u);
+    EXPECT_EQ(std::vector<int>(codes.begin(), codes.begin() + 4), (std::vector<int>{0, 2, 2, 80}));
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), 0), 1);
+}
+
+// A port whose open hangs (an on-board UART that is slow to answer) must
+// not hold up the phone on another port.
+TEST_F(PhoneDetection, SlowPortDoesNotDelayThePhone)
+{
+    PtyPhone phone;
+    trelvix::Event release;
+    trelvix::setPortOpener([&](const std::string &path) {
+        if (path == "/dev/slow") {
+            release.wait(10s);
+            return trelvix::OpenResult{nullptr, trelvix::OpenError::NotFound, ENOENT};
+        }
+        return trelvix::openPosixPort(path);
+    });
+    usePaths({"/dev/slow", phone.slavePath()});
+    TrelvixAsync(0, detect_support::StatusLog::callback);
+    EXPECT_TRUE(g_log.waitFor(TRELVIX_STATUS_READY, nameOf(phone.slavePath()), 5s));
+    EXPECT_EQ(g_log.codes("slow").size(), 1u); // still opening
+    release.set();
+    ASSERT_TRUE(trelvix::waitForDetectionThreads(5s));
+    EXPECT_EQ(g_log.codes("slow"), (std::vector<int>{0, 1}));
 }
 
 TEST_F(PhoneDetection, PhoneAtAnotherSpeedIsFoundAfterTheSpeedWalk)
