@@ -5,6 +5,7 @@
 // alone and among silent ports, and the CPU that continuous detection costs
 // while it idles on silent ports.
 
+#include "candidates.h"
 #include "detect.h"
 #include "phone_link.h"
 #include "pty_pair.h"
@@ -34,16 +35,6 @@ int onStatus(int code, DetectResult *)
     return 1;
 }
 
-void usePaths(const std::vector<std::string> &paths)
-{
-    trelvix::setCandidateSource([paths](bool) {
-        std::vector<trelvix::PortCandidate> list;
-        for (const auto &p : paths)
-            list.push_back({p, 0, ""});
-        return list;
-    });
-}
-
 void BM_DetectPhone(benchmark::State &state)
 {
     const auto silent = static_cast<size_t>(state.range(0));
@@ -55,7 +46,7 @@ void BM_DetectPhone(benchmark::State &state)
     }
     phonesim::PtyPhone phone;
     paths.insert(paths.begin() + static_cast<long>(silent / 2), phone.slavePath());
-    usePaths(paths);
+    testing_support::useCandidatePaths(paths);
     for (auto _ : state) {
         g_ready = false;
         const auto start = steady_clock::now();
@@ -87,7 +78,7 @@ void BM_IdleContinuousDetection(benchmark::State &state)
         quiet.push_back(std::make_unique<testing_support::PtyPair>());
         paths.push_back(quiet.back()->slavePath());
     }
-    usePaths(paths);
+    testing_support::useCandidatePaths(paths);
     double share = 0;
     for (auto _ : state) {
         TrelvixAsync(TRELVIX_FLAG_CONTINUOUS, onStatus);

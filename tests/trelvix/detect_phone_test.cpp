@@ -5,6 +5,7 @@
 // among silent ports, handing it over, each status a phone can cause, a
 // port that is held, and the still check on the handed-over port.
 
+#include "candidates.h"
 #include "detect_support.h"
 #include "fake_port.h"
 #include "phone_link.h"
@@ -25,21 +26,12 @@ using detect_support::Status;
 using phonesim::PhoneOptions;
 using phonesim::PtyPhone;
 using phonesim::SimState;
+using testing_support::useCandidatePaths;
 
 // What detection shows for a port: the path below /dev ("pts/3").
 std::string nameOf(const std::string &path)
 {
     return path.substr(5);
-}
-
-void usePaths(const std::vector<std::string> &paths)
-{
-    trelvix::setCandidateSource([paths](bool) {
-        std::vector<trelvix::PortCandidate> list;
-        for (const auto &p : paths)
-            list.push_back({p, 0, ""});
-        return list;
-    });
 }
 
 // Holds a handed-over port until the test ends.
@@ -63,10 +55,21 @@ protected:
         g_taken.reset();
     }
 
+    // Detects the phone, takes its port over and opens the channel on it.
+    void takeOverWithChannel(const PtyPhone &phone)
+    {
+        g_log.reset(acceptPhone);
+        useCandidatePaths({phone.slavePath()});
+        TrelvixAsync(TRELVIX_FLAG_CONTINUOUS | TRELVIX_FLAG_HAND_OVER, detect_support::StatusLog::callback);
+        ASSERT_TRUE(g_log.waitFor(TRELVIX_STATUS_READY));
+        ASSERT_TRUE(trelvix::waitForDetectionThreads(5s));
+        ASSERT_EQ(Comm_Start(g_taken.get(), [](const char *, uint32_t) { return 1; }, 0), 1);
+    }
+
     // Runs detection once, without retries, on the phone alone.
     std::vector<Status> detectOnce(const PtyPhone &phone)
     {
-        usePaths({phone.slavePath()});
+        useCandidatePaths({phone.slavePath()});
         EXPECT_EQ(TrelvixAsync(0, detect_support::StatusLog::callback), 1);
         EXPECT_TRUE(trelvix::waitForDetectionThreads(20s));
         return g_log.all();
@@ -91,7 +94,7 @@ TEST_F(PhoneDetection, PhoneAmongSilentPortsIsFoundAndHandedOver)
     testing_support::PtyPair quiet1, quiet2;
     PtyPhone phone;
     g_log.reset(acceptPhone);
-    usePaths({quiet1.slavePath(), phone.slavePath(), quiet2.slavePath()});
+    useCandidatePaths({quiet1.slavePath(), phone.slavePath(), quiet2.slavePath()});
     EXPECT_EQ(TrelvixAsync(TRELVIX_FLAG_CONTINUOUS | TRELVIX_FLAG_HAND_OVER, detect_support::StatusLog::callback), 3);
     ASSERT_TRUE(g_log.waitFor(TRELVIX_STATUS_READY, nameOf(phone.slavePath())));
     // Accepting stops every other probe.
@@ -125,12 +128,7 @@ TEST_F(PhoneDetection, PhoneAmongSilentPortsIsFoundAndHandedOver)
 TEST_F(PhoneDetection, StillCheckOnTheHandedOverPort)
 {
     PtyPhone phone;
-    g_log.reset(acceptPhone);
-    usePaths({phone.slavePath()});
-    TrelvixAsync(TRELVIX_FLAG_CONTINUOUS | TRELVIX_FLAG_HAND_OVER, detect_support::StatusLog::callback);
-    ASSERT_TRUE(g_log.waitFor(TRELVIX_STATUS_READY));
-    ASSERT_TRUE(trelvix::waitForDetectionThreads(5s));
-    ASSERT_EQ(Comm_Start(g_taken.get(), [](const char *, uint32_t) { return 1; }, 0), 1);
+    ASSERT_NO_FATAL_FAILURE(takeOverWithChannel(phone));
     EXPECT_EQ(Trelvix_Still("351234567890123"), 1);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(Trelvix_Still("351234567890124"), 0);
@@ -143,12 +141,7 @@ TEST_F(PhoneDetection, StillCheckSeesAnotherPhone)
     PhoneOptions options;
     options.wrongStillImei = true;
     PtyPhone phone(options);
-    g_log.reset(acceptPhone);
-    usePaths({phone.slavePath()});
-    TrelvixAsync(TRELVIX_FLAG_CONTINUOUS | TRELVIX_FLAG_HAND_OVER, detect_support::StatusLog::callback);
-    ASSERT_TRUE(g_log.waitFor(TRELVIX_STATUS_READY));
-    ASSERT_TRUE(trelvix::waitForDetectionThreads(5s));
-    ASSERT_EQ(Comm_Start(g_taken.get(), [](const char *, uint32_t) { return 1; }, 0), 1);
+    ASSERT_NO_FATAL_FAILURE(takeOverWithChannel(phone));
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(Trelvix_Still("351234567890123"), 0);
     EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
@@ -158,7 +151,7 @@ TEST_F(PhoneDetection, StillCheckSeesAnotherPhone)
 TEST_F(PhoneDetection, DeclinedPhoneIsClosedAndProbedAgain)
 {
     PtyPhone phone;
-    usePaths({phone.slavePath()});
+    useCandidatePaths({phone.slavePath()});
     TrelvixAsync(TRELVIX_FLAG_CONTINUOUS | TRELVIX_FLAG_HAND_OVER, detect_support::StatusLog::callback);
     ASSERT_TRUE(g_log.waitForCount(TRELVIX_STATUS_READY, 2, nameOf(phone.slavePath()), 20s));
 }
@@ -183,7 +176,7 @@ TEST_F(PhoneDetection, PortHeldForAWhileIsFoundOnceReleased)
             return trelvix::OpenResult{nullptr, trelvix::OpenError::Busy, EBUSY};
         return trelvix::openPosixPort(path);
     });
-    usePaths({phone.slavePath()});
+    useCandidatePaths({phone.slavePath()});
     TrelvixAsync(TRELVIX_FLAG_CONTINUOUS, detect_support::StatusLog::callback);
     ASSERT_TRUE(g_log.waitFor(TRELVIX_STATUS_READY, nameOf(phone.slavePath()), 10s));
     TrelvixAsync_Stop();
@@ -207,7 +200,7 @@ TEST_F(PhoneDetection, SlowPortDoesNotDelayThePhone)
         }
         return trelvix::openPosixPort(path);
     });
-    usePaths({"/dev/slow", phone.slavePath()});
+    useCandidatePaths({"/dev/slow", phone.slavePath()});
     TrelvixAsync(0, detect_support::StatusLog::callback);
     EXPECT_TRUE(g_log.waitFor(TRELVIX_STATUS_READY, nameOf(phone.slavePath()), 5s));
     EXPECT_EQ(g_log.codes("slow").size(), 1u); // still opening
@@ -221,7 +214,7 @@ TEST_F(PhoneDetection, PhoneAtAnotherSpeedIsFoundAfterTheSpeedWalk)
     PhoneOptions options;
     options.listenSpeed = 19200;
     PtyPhone phone(options);
-    usePaths({phone.slavePath()});
+    useCandidatePaths({phone.slavePath()});
     TrelvixAsync(0, detect_support::StatusLog::callback);
     ASSERT_TRUE(trelvix::waitForDetectionThreads(20s));
     std::vector<uint32_t> speeds;
@@ -320,7 +313,7 @@ TEST_F(PhoneDetection, PhoneHangingUpMidwayEndsTheProbe)
 // frame: after four lines the probe moves to 57600 bps and stays there.
 TEST_F(PhoneDetection, TextOnlyDeviceFallsBackTo57600)
 {
-    usePaths({"/dev/chatty"});
+    useCandidatePaths({"/dev/chatty"});
     trelvix::setPortOpener([](const std::string &) {
         auto port = std::make_unique<trelvix::FakePort>();
         port->setResponder([](trelvix::FakePort &p, std::string_view) {

@@ -4,6 +4,7 @@
 // Detection over fake ports: control-line analysis, ports that cannot be
 // opened, stopping, device changes, and the still check on the channel.
 
+#include "candidates.h"
 #include "detect_support.h"
 #include "device_watcher.h"
 #include "fake_port.h"
@@ -101,14 +102,12 @@ protected:
     void TearDown() override { endDetection(); }
 
     // Candidates "/dev/fakeN"; the opener hands out ports from `open`.
-    void usePorts(std::vector<std::string> names)
+    void usePorts(const std::vector<std::string> &names)
     {
-        trelvix::setCandidateSource([names](bool) {
-            std::vector<trelvix::PortCandidate> list;
-            for (const auto &n : names)
-                list.push_back({"/dev/" + n, 0, ""});
-            return list;
-        });
+        std::vector<std::string> paths;
+        for (const auto &n : names)
+            paths.push_back("/dev/" + n);
+        testing_support::useCandidatePaths(paths);
     }
 };
 
