@@ -155,6 +155,17 @@ TEST_F(Detection, HeldPortIsRetriedEveryHalfSecond)
     EXPECT_EQ(std::count(codes.begin(), codes.end(), 2), static_cast<long>(codes.size() - 1));
 }
 
+TEST_F(Detection, StopDuringThePauseStartsNoOtherPass)
+{
+    usePorts({"held"});
+    trelvix::setPortOpener([](const std::string &) { return trelvix::OpenResult{nullptr, trelvix::OpenError::Busy, EBUSY}; });
+    TrelvixAsync(TRELVIX_FLAG_CONTINUOUS, detect_support::StatusLog::callback);
+    ASSERT_TRUE(g_log.waitFor(2, "held", 5s));
+    TrelvixAsync_Stop();
+    ASSERT_TRUE(trelvix::waitForDetectionThreads(2s));
+    EXPECT_EQ(g_log.codes("held"), (std::vector<int>{0, 2}));
+}
+
 TEST_F(Detection, StopAnswerToTheFirstReportStopsEverything)
 {
     usePorts({"a", "b", "c"});

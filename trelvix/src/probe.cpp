@@ -111,15 +111,25 @@ void Prober::run()
         std::atomic_ref<uint32_t>(record_.flags).fetch_and(kKeepEachPass);
         probe();
         closePort();
-        if (flags() & TRELVIX_FLAG_REMOVED) {
-            if (!stopped_)
-                report(TRELVIX_STATUS_PORT_REMOVED);
-            return;
-        }
-        if (stopped_ || (flags() & TRELVIX_FLAG_ACCEPTED) || !(flags() & TRELVIX_FLAG_CONTINUOUS))
+        if (leaveLoop())
             return;
         wake_.wait(std::chrono::milliseconds(500));
+        // A stop or a removal during the pause ends the loop before another pass.
+        if (leaveLoop())
+            return;
     }
+}
+
+// True when the port thread is done: the phone was accepted, detection was
+// stopped or is not continuous, or the port went away (which is reported).
+bool Prober::leaveLoop()
+{
+    if (flags() & TRELVIX_FLAG_REMOVED) {
+        if (!stopped_)
+            report(TRELVIX_STATUS_PORT_REMOVED);
+        return true;
+    }
+    return stopped_ || (flags() & TRELVIX_FLAG_ACCEPTED) || !(flags() & TRELVIX_FLAG_CONTINUOUS);
 }
 
 void Prober::adoptPort(std::unique_ptr<Port> port)

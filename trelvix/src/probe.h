@@ -42,6 +42,7 @@ private:
     void refreshRecord();
     bool pause(int ms);    // false: probing must end (stop or removal)
     bool active() const;
+    bool leaveLoop();
     void analyseHandshakeLines();
     void openPort();
     void configure();
