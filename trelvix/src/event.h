@@ -21,8 +21,6 @@ public:
     bool isSet() const;
     // Waits until set or until the time passes; true when set.
     bool wait(std::chrono::milliseconds timeout) const;
-    // Sleeps for the given time unless the event is set first; true when set.
-    bool sleepUnlessSet(std::chrono::milliseconds duration) const { return wait(duration); }
     int fd() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
 
