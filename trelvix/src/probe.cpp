@@ -108,7 +108,7 @@ void Prober::run()
     if (report(TRELVIX_STATUS_CHECKING))
         return;
     for (;;) {
-        std::atomic_ref<uint32_t>(record_.flags).fetch_and(kKeepEachPass);
+        clearFlags(~kKeepEachPass);
         probe();
         closePort();
         if (leaveLoop())
