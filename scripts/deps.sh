@@ -8,6 +8,7 @@ set -euo pipefail
 QUILLORA_PACKAGES=(
   cmake ninja-build g++ clang pkg-config libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
 )
 
 quillora_install_missing() {
