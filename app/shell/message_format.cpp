@@ -30,7 +30,7 @@ struct InsertForm {
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // Reads the optional "!flags width .precision length conversion!" part that
-// starts at pos. Returns false when it is not a well-formed spec; the caller
+// starts at pos. Returns false when it is not a well-formed type part; the caller
 // then treats the insert as a plain "%n".
 bool readTypedSpec(const QString& t, qsizetype pos, InsertForm& f)
 {
@@ -62,7 +62,7 @@ bool readTypedSpec(const QString& t, qsizetype pos, InsertForm& f)
     return true;
 }
 
-// A form "%n" or "%n!spec!" at pos (which holds the '%'), n being 1 to 99.
+// A form "%n" or "%n!type!" at pos (which holds the '%'), n being 1 to 99.
 std::optional<InsertForm> readInsert(const QString& t, qsizetype pos)
 {
     qsizetype i = pos + 1;

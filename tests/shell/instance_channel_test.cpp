@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Quillora developers
+#include "command_recorder.h"
 #include "instance_channel.h"
 
 #include <QFile>
@@ -17,13 +18,6 @@
 using namespace quillora;
 
 namespace {
-
-struct Recorder : CommandTarget {
-    QStringList log;
-    void openFile(const QString& path) override { log << QStringLiteral("open:") + path; }
-    void quit() override { log << QStringLiteral("quit"); }
-    void setForeground() override { log << QStringLiteral("foreground"); }
-};
 
 class InstanceChannelTest : public testing::Test {
 protected:
@@ -50,7 +44,7 @@ TEST_F(InstanceChannelTest, OneLockHolderAndTheOthersAreLater)
 TEST_F(InstanceChannelTest, LongQuotedNonAsciiPathsArriveWhole)
 {
     InstanceGuard guard(dir_.path());
-    Recorder target;
+    CommandRecorder target;
     InstanceServer server(guard.socketPath(), target, ::getuid());
     ASSERT_TRUE(server.listening());
     const QString longPath = QStringLiteral("/tmp/") + QString(4096, u'p') + QStringLiteral(".jpg");
@@ -69,7 +63,7 @@ TEST_F(InstanceChannelTest, AStaleSocketIsTakenOver)
         QFile leftover(guard.socketPath());
         ASSERT_TRUE(leftover.open(QIODevice::WriteOnly)); // what a crash leaves
     }
-    Recorder target;
+    CommandRecorder target;
     InstanceServer server(guard.socketPath(), target, ::getuid());
     ASSERT_TRUE(server.listening());
     EXPECT_TRUE(send(guard.socketPath(), quitCommand()));
@@ -82,7 +76,7 @@ TEST_F(InstanceChannelTest, AStaleSocketIsTakenOver)
 TEST_F(InstanceChannelTest, APeerOfAnotherUserIsRefused)
 {
     InstanceGuard guard(dir_.path());
-    Recorder target;
+    CommandRecorder target;
     // The server expects another uid than ours: our own client is then the
     // stranger, with no need for a second account.
     InstanceServer server(guard.socketPath(), target, ::getuid() + 1);
@@ -96,7 +90,7 @@ TEST_F(InstanceChannelTest, APeerOfAnotherUserIsRefused)
 TEST_F(InstanceChannelTest, OversizedOrStalledClientsGetNothingRun)
 {
     InstanceGuard guard(dir_.path());
-    Recorder target;
+    CommandRecorder target;
     InstanceServer server(guard.socketPath(), target, ::getuid());
     auto exchange = std::async(std::launch::async, [&] {
         QLocalSocket s;

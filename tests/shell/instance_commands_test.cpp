@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Quillora developers
+#include "command_recorder.h"
 #include "instance_commands.h"
 
 #include <gtest/gtest.h>
@@ -7,13 +8,6 @@
 using namespace quillora;
 
 namespace {
-
-struct Recorder : CommandTarget {
-    QStringList log;
-    void openFile(const QString& path) override { log << QStringLiteral("open:") + path; }
-    void quit() override { log << QStringLiteral("quit"); }
-    void setForeground() override { log << QStringLiteral("foreground"); }
-};
 
 struct ScanCase {
     const char* name;
@@ -26,7 +20,7 @@ class CommandScanTest : public testing::TestWithParam<ScanCase> {};
 
 TEST_P(CommandScanTest, RunsTheCommandsInOrder)
 {
-    Recorder r;
+    CommandRecorder r;
     runCommands(QString::fromUtf8(GetParam().text), r);
     EXPECT_EQ(r.log, GetParam().expected);
 }
@@ -65,7 +59,7 @@ TEST(CommandScan, AnyPathSurvivesTheRoundTrip)
         QStringLiteral("/tmp/") + QString(4096, u'x') + QStringLiteral(".jpg"),
     };
     for (const QString& p : paths) {
-        Recorder r;
+        CommandRecorder r;
         runCommands(makeOpenCommand(p) + setForegroundCommand(), r);
         EXPECT_EQ(r.log, (QStringList{QStringLiteral("open:") + p, QStringLiteral("foreground")})) << p.left(40).toStdString();
     }
