@@ -48,9 +48,7 @@ int printString(const QStringList& args)
             return 2;
         }
     }
-    bool numeric = false;
-    const uint id = args[0].toUInt(&numeric);
-    const QString text = numeric ? LoadUiString(id, lang) : LoadUiText(args[0].toUtf8().constData(), lang);
+    const QString text = LoadUiEntry(args[0], lang);
     if (text.isEmpty()) {
         std::fprintf(stderr, "quillora-cli: no text with id %s\n", qUtf8Printable(args[0]));
         return 1;

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QPointer>
 #include <QThread>
 #include <QTimer>
 #include <QtEndian>
@@ -124,10 +123,7 @@ void InstanceServer::onReadable(QLocalSocket* socket)
     // Answer first: the client must not wait while a send to the phone runs.
     socket->write("ACK");
     socket->disconnectFromServer();
-    QTimer::singleShot(0, this, [this, text] {
-        Q_EMIT commandTextReceived(text);
-        runCommands(text, target_);
-    });
+    QTimer::singleShot(0, this, [this, text] { runCommands(text, target_); });
 }
 
 bool sendInstanceCommand(const QString& socketPath, const QString& text, int timeoutMs)

@@ -61,9 +61,6 @@ public:
     bool listening() const;
     int refusedConnections() const { return refused_; }
 
-Q_SIGNALS:
-    void commandTextReceived(const QString& text);
-
 private:
     void onNewConnection();
     void onReadable(QLocalSocket* socket);

@@ -90,6 +90,13 @@ QString LoadUiText(const char* namedId, LocaleId language) { return lookup(named
 
 QString LoadUiText(const char* namedId) { return LoadUiText(namedId, CurrentUiLanguage()); }
 
+QString LoadUiEntry(const QString& id, LocaleId language)
+{
+    bool numeric = false;
+    const StringId n = id.toUInt(&numeric);
+    return numeric ? LoadUiString(n, language) : LoadUiText(id.toUtf8().constData(), language);
+}
+
 std::vector<LocaleId> availableUiLanguages()
 {
     std::vector<LocaleId> found;

@@ -27,6 +27,8 @@ QString LoadUiString(StringId id);
 QString LoadUiString(StringId id, LocaleId language);
 QString LoadUiText(const char* namedId);
 QString LoadUiText(const char* namedId, LocaleId language);
+// A numeric id ("4148") or a named one ("dlg112.caption") given as text.
+QString LoadUiEntry(const QString& id, LocaleId language);
 
 template <typename... Args>
 QString FormatUiString(StringId id, const Args&... inserts)

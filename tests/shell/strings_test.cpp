@@ -86,13 +86,6 @@ TsFile readTs(const QString& path)
     return ts;
 }
 
-QString lookup(const QString& id, LocaleId lang)
-{
-    bool numeric = false;
-    const uint n = id.toUInt(&numeric);
-    return numeric ? LoadUiString(n, lang) : LoadUiText(id.toUtf8().constData(), lang);
-}
-
 QStringList sortedInserts(const QString& text)
 {
     QStringList inserts = messageInserts(text);
@@ -120,7 +113,7 @@ TEST_F(ShippedTablesTest, EnglishHasEveryTextOnce)
         SCOPED_TRACE(it.key().toStdString());
         EXPECT_FALSE(it.value().translation.isEmpty());
         EXPECT_EQ(it.value().translation, it.value().source);
-        EXPECT_EQ(lookup(it.key(), kEnglishUs), it.value().translation);
+        EXPECT_EQ(LoadUiEntry(it.key(), kEnglishUs), it.value().translation);
     }
 }
 
@@ -143,7 +136,7 @@ TEST_F(ShippedTablesTest, EveryLanguageIsCompleteWithTheSameInserts)
             EXPECT_FALSE(it.value().translation.isEmpty());
             EXPECT_EQ(sortedInserts(it.value().translation), sortedInserts(english));
             EXPECT_EQ(it.value().translation.count(u'\n'), english.count(u'\n'));
-            EXPECT_EQ(lookup(it.key(), l.id), it.value().translation);
+            EXPECT_EQ(LoadUiEntry(it.key(), l.id), it.value().translation);
         }
     }
     EXPECT_GE(languages, 1) << "French at least";
