@@ -121,6 +121,24 @@ TEST(PtyPhone, AnswersTextAndRawBinaryOnTheSlave)
     EXPECT_EQ(phonesim::hexBytes(line.readUntil(expected, 2s).bytes), phonesim::hexBytes(expected));
 }
 
+TEST(PtyPhone, CapabilityDataAndForcedErrorsCrossTheLineUntouched)
+{
+    // NUL, a lone LF and bytes above 7F: a pty that still processed the
+    // phone's output would add a CR to the LF or eat bytes.
+    const std::string raw("BMP\0:30\n\xFF\xE9:128", 14);
+    PtyPhone phone({.echo = false,
+                    .rawCapabilityData = {{"PICTURES", raw}},
+                    .forcedErrors = {{"+KPSV", "+CME ERROR: 100,-13"}}});
+    Slave line(phone.slavePath());
+    ASSERT_GE(line.fd(), 0);
+    ASSERT_TRUE(line.write("AT+KPSCAP=\"PICTURES\"\r"));
+    const std::string expected = "\r\n+KPSCAP: 14\r\n\r\nCONNECT\r\n" + raw + "\r\nNO CARRIER\r\n";
+    EXPECT_EQ(phonesim::hexBytes(line.readUntil(expected, 2s).bytes), phonesim::hexBytes(expected));
+    // An OK after NO CARRIER would come first here.
+    ASSERT_TRUE(line.write("AT+KPSV\r"));
+    EXPECT_EQ(line.readUntil("\r\n+CME ERROR: 100,-13\r\n", 2s).bytes, "\r\n+CME ERROR: 100,-13\r\n");
+}
+
 TEST(PtyPhone, HearsOnlyTheSpeedItListensAt)
 {
     PtyPhone phone;

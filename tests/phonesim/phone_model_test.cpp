@@ -9,8 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
+#include <map>
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -212,12 +216,233 @@ TEST(Faults, HangupAfterBytesCutsTheOutput)
     EXPECT_EQ(phone.bytesSent(), 10u);
 }
 
+// A +KPSCAP answer cut along its layout: "\r\n+KPSCAP: <n>\r\n", then
+// "\r\nCONNECT\r\n", the data, and "\r\nNO CARRIER\r\n" as the very last
+// bytes. ok is false when a part is missing or out of place.
+struct CapabilityReply {
+    bool ok = false;
+    std::string count;
+    std::string data;
+};
+
+CapabilityReply splitCapabilityReply(const std::string &reply)
+{
+    const std::string head = "\r\n+KPSCAP: ";
+    const std::string connect = "\r\n\r\nCONNECT\r\n";
+    const std::string tail = "\r\nNO CARRIER\r\n";
+    const size_t countEnd = reply.find(connect);
+    if (reply.rfind(head, 0) != 0 || countEnd == std::string::npos ||
+        reply.size() < countEnd + connect.size() + tail.size() || reply.substr(reply.size() - tail.size()) != tail)
+        return {};
+    const size_t dataStart = countEnd + connect.size();
+    return {true, reply.substr(head.size(), countEnd - head.size()),
+            reply.substr(dataStart, reply.size() - tail.size() - dataStart)};
+}
+
+std::vector<std::string> split(const std::string &text, const std::string &separator)
+{
+    std::vector<std::string> parts;
+    size_t pos = 0;
+    for (size_t end; (end = text.find(separator, pos)) != std::string::npos; pos = end + separator.size())
+        parts.push_back(text.substr(pos, end - pos));
+    parts.push_back(text.substr(pos));
+    return parts;
+}
+
+std::string capabilityQuery(const char *keyword)
+{
+    return "AT+KPSCAP=\"" + std::string(keyword) + "\"\r";
+}
+
+TEST(Capabilities, EveryCategoryCountsItsCrLfLinesAndEndsWithNoCarrier)
+{
+    const PhoneOptions defaults;
+    // Fields per line: type, maxKB, width, height, colours for images;
+    // type, maxKB, tracks and sample formats for sounds, where MIDI, being
+    // synthesised, has no sample formats.
+    const struct {
+        const char *keyword;
+        const std::vector<std::string> &lines;
+        size_t minFields, maxFields;
+    } cases[] = {
+        {"PICTURES", defaults.pictureFormats, 5, 5},
+        {"ANIMATIONS", defaults.animationFormats, 5, 5},
+        {"SOUNDS", defaults.soundFormats, 3, 4},
+    };
+    for (const auto &c : cases) {
+        PhoneModel phone({.echo = false});
+        const CapabilityReply reply = splitCapabilityReply(ask(phone, capabilityQuery(c.keyword)));
+        ASSERT_TRUE(reply.ok) << c.keyword;
+        EXPECT_EQ(reply.count, std::to_string(reply.data.size())) << c.keyword;
+        std::vector<std::string> lines = split(reply.data, "\r\n");
+        EXPECT_EQ(lines.back(), "") << c.keyword << ": the last line ends with CR LF too";
+        lines.pop_back();
+        EXPECT_EQ(lines, c.lines) << c.keyword;
+        for (const std::string &line : lines) {
+            const auto fields = split(line, ":");
+            ASSERT_GE(fields.size(), c.minFields) << line;
+            ASSERT_LE(fields.size(), c.maxFields) << line;
+            EXPECT_FALSE(fields[0].empty()) << line;
+            EXPECT_GT(std::stol(fields[1]), 0) << line << ": maxKB";
+            EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
+        }
+        EXPECT_EQ(ask(phone, "AT\r"), "\r\nOK\r\n") << c.keyword << ": the phone is back in command mode";
+    }
+}
+
+TEST(Capabilities, ExactBytesAndNothingAfterNoCarrier)
+{
+    PhoneOptions options{.pictureFormats = {"WBMP:10:128:160:1", "PNG;-INTERLACE:40:640:480:8;24"}};
+    *phonesim::capabilityFormats(options, "SOUNDS") = {};
+    PhoneModel phone(options);
+    EXPECT_EQ(ask(phone, "AT+KPSCAP=\"PICTURES\"\r"), "AT+KPSCAP=\"PICTURES\"\r"
+                                                      "\r\n+KPSCAP: 51\r\n"
+                                                      "\r\nCONNECT\r\n"
+                                                      "WBMP:10:128:160:1\r\nPNG;-INTERLACE:40:640:480:8;24\r\n"
+                                                      "\r\nNO CARRIER\r\n");
+    ask(phone, "ATE0\r");
+    EXPECT_EQ(ask(phone, capabilityQuery("SOUNDS")), "\r\n+KPSCAP: 0\r\n\r\nCONNECT\r\n\r\nNO CARRIER\r\n");
+    // The transfer ends the line: the command before it answers, the E1
+    // after it never runs and no OK follows.
+    EXPECT_EQ(ask(phone, "AT+CGMM;+KPSCAP=\"SOUNDS\";E1\r"),
+              "\r\n+CGMM: QP-200\r\n\r\n+KPSCAP: 0\r\n\r\nCONNECT\r\n\r\nNO CARRIER\r\n");
+    EXPECT_FALSE(phone.echo());
+}
+
+TEST(Capabilities, OtherCategoriesAndBadQuotingAreErrors)
+{
+    for (const char *line : {"AT+KPSCAP=\"pictures\"\r", "AT+KPSCAP=\"VIDEOS\"\r", "AT+KPSCAP=\"\"\r",
+                             "AT+KPSCAP=PICTURES\r", "AT+KPSCAP=\"PICTURES\r", "AT+KPSCAP=PICTURES\"\r",
+                             "AT+KPSCAP=\"PICTURES\",\"SOUNDS\"\r", "AT+KPSCAP\r", "AT+KPSCAP?\r", "AT+KPSCAP=?\r"}) {
+        PhoneModel phone({.echo = false});
+        EXPECT_EQ(ask(phone, line), "\r\nERROR\r\n") << line;
+        ask(phone, "AT+CMEE=1\r");
+        EXPECT_EQ(ask(phone, line), "\r\n+CME ERROR: 50\r\n") << line;
+    }
+}
+
+TEST(Capabilities, CountOverrideAndRawDataGoOutAsGiven)
+{
+    const std::string animation = "AGIF:60:128:160:8\r\n"; // the default, 19 bytes
+    const struct {
+        const char *name;
+        std::optional<long> count;
+        std::string raw; // for the queried category; empty: its lines
+        const char *keyword;
+        const char *announced;
+        std::string data;
+    } cases[] = {
+        {"absurd count", 999999999, "", "ANIMATIONS", "999999999", animation},
+        {"negative count", -1, "", "ANIMATIONS", "-1", animation},
+        {"zero count", 0, "", "ANIMATIONS", "0", animation},
+        {"one short", 18, "", "ANIMATIONS", "18", animation},
+        {"missing fields", std::nullopt, "BMP:30\r\n", "PICTURES", "8", "BMP:30\r\n"},
+        {"overlong field", std::nullopt, "MIDI:" + std::string(300, '9') + ":16\r\n", "SOUNDS", "310",
+         "MIDI:" + std::string(300, '9') + ":16\r\n"},
+        {"bytes above 7F", std::nullopt, "BMP\xE9:30:128:160:\xFF\r\n", "PICTURES", "19",
+         "BMP\xE9:30:128:160:\xFF\r\n"},
+        {"NUL bytes", std::nullopt, std::string("PNG\0:40\0\r\n", 10), "PICTURES", "10",
+         std::string("PNG\0:40\0\r\n", 10)},
+        {"LF without CR", std::nullopt, "AGIF:60:128:160:8\nAGIF:1:1:1:1\n", "ANIMATIONS", "31",
+         "AGIF:60:128:160:8\nAGIF:1:1:1:1\n"},
+        {"no line end", std::nullopt, "WAV:100:1:8M8000", "SOUNDS", "16", "WAV:100:1:8M8000"},
+        {"raw data and a count", 3, "MIDI", "SOUNDS", "3", "MIDI"},
+    };
+    for (const auto &c : cases) {
+        PhoneOptions options{.echo = false, .capabilityCountOverride = c.count};
+        if (!c.raw.empty())
+            options.rawCapabilityData[c.keyword] = c.raw;
+        PhoneModel phone(options);
+        EXPECT_BYTES(ask(phone, capabilityQuery(c.keyword)),
+                     "\r\n+KPSCAP: " + std::string(c.announced) + "\r\n\r\nCONNECT\r\n" + c.data + "\r\nNO CARRIER\r\n")
+            << c.name;
+    }
+    // Raw data stands in for its own category only.
+    PhoneModel phone({.echo = false, .rawCapabilityData = {{"PICTURES", "x"}}});
+    EXPECT_EQ(splitCapabilityReply(ask(phone, capabilityQuery("ANIMATIONS"))).data, animation);
+}
+
+TEST(ForcedErrors, TheGivenLineReplacesTheCommandWhateverCmeeSays)
+{
+    const struct {
+        const char *command;
+        const char *line;
+        const char *sent;
+    } cases[] = {
+        {"+KPSCAP", "ERROR", "AT+KPSCAP=\"PICTURES\"\r"},
+        {"+KPSCAP", "+CME ERROR: 3", "AT+KPSCAP=\"SOUNDS\"\r"},
+        {"+KPSCAP", "+CMS ERROR: 500", "AT+KPSCAP=\"VIDEOS\"\r"},
+        {"+KPSCAP", "+CME ERROR: 100,-13", "at+kpscap=\"ANIMATIONS\"\r"},
+        {"+KPSCAP", "+CME ERROR: 100", "AT+KPSCAP\r"},
+        {"+KPSV", "+CME ERROR: 100,-13", "AT+KPSV\r"},
+        {"+KPSV", "ERROR", "AT+KPSV\r"},
+        {"+KPSW", "+CME ERROR: 100,-2", "AT+KPSW=1,\"QP-200\"\r"},
+        {"+CGMI", "+CMS ERROR: 500", "AT+CGMI\r"},
+    };
+    for (const auto &c : cases)
+        for (const char *setup : {"AT+CMEE=0\r", "AT+CMEE=1\r"}) {
+            PhoneModel phone({.echo = false, .forcedErrors = {{c.command, c.line}}});
+            ask(phone, setup);
+            EXPECT_EQ(ask(phone, c.sent), "\r\n" + std::string(c.line) + "\r\n") << c.sent << " after " << setup;
+        }
+}
+
+TEST(ForcedErrors, OnlyTheNamedCommandFails)
+{
+    PhoneModel kpsv({.echo = false, .forcedErrors = {{"+KPSV", "+CME ERROR: 100,-13"}}});
+    EXPECT_EQ(ask(kpsv, capabilityQuery("ANIMATIONS")),
+              "\r\n+KPSCAP: 19\r\n\r\nCONNECT\r\nAGIF:60:128:160:8\r\n\r\nNO CARRIER\r\n");
+    EXPECT_EQ(ask(kpsv, "AT+KPSVX\r"), "\r\nERROR\r\n") << "a longer name is another command";
+    // In a line, what came before the forced error stands; nothing after it runs.
+    EXPECT_EQ(ask(kpsv, "AT+CGMI;+KPSV;E1\r"), "\r\n+CGMI: QUILLORA LABS\r\n\r\n+CME ERROR: 100,-13\r\n");
+    EXPECT_FALSE(kpsv.echo());
+
+    PhoneModel kpscap({.echo = false, .forcedErrors = {{"+KPSCAP", "+CME ERROR: 100"}}});
+    EXPECT_EQ(ask(kpscap, "AT+KPSV;+CGMM\r"), "\r\n+KPSV: 2.01\r\n\r\n+CGMM: QP-200\r\n\r\nOK\r\n");
+    EXPECT_EQ(ask(kpscap, "AT+KPSCAP=\"SOUNDS\"\r"), "\r\n+CME ERROR: 100\r\n");
+}
+
 TEST(Options, ImpossiblePhonesAreRefused)
 {
     EXPECT_THROW(PhoneModel({.imei = ""}), std::invalid_argument);
     EXPECT_THROW(PhoneModel({.imei = "35123456789012x"}), std::invalid_argument);
     EXPECT_THROW(PhoneModel({.listenSpeed = 12345}), std::invalid_argument);
     EXPECT_THROW(PhoneModel({.identification = std::string(250, 'x')}), std::invalid_argument);
+}
+
+TEST(Options, CapabilityFaultsPassButLinesThePhoneCannotSendDoNot)
+{
+    using Set = std::function<void(PhoneOptions &)>;
+    const struct {
+        const char *name;
+        Set set;
+        bool valid;
+    } cases[] = {
+        {"CR in a picture line", [](PhoneOptions &o) { o.pictureFormats.push_back("BMP:30\r:128:160:1"); }, false},
+        {"LF in a sound line", [](PhoneOptions &o) { o.soundFormats = {"MIDI:30:16\n"}; }, false},
+        {"raw data of an unknown category", [](PhoneOptions &o) { o.rawCapabilityData["VIDEOS"] = "x"; }, false},
+        {"forced error named in lower case", [](PhoneOptions &o) { o.forcedErrors["+kpsv"] = "ERROR"; }, false},
+        {"forced error without its +", [](PhoneOptions &o) { o.forcedErrors["KPSV"] = "ERROR"; }, false},
+        {"forced error with an argument", [](PhoneOptions &o) { o.forcedErrors["+KPSV=1"] = "ERROR"; }, false},
+        {"empty forced line", [](PhoneOptions &o) { o.forcedErrors["+KPSV"] = ""; }, false},
+        {"two forced lines", [](PhoneOptions &o) { o.forcedErrors["+KPSV"] = "ERROR\r\nOK"; }, false},
+        {"raw data with NUL, high bytes, CR and LF",
+         [](PhoneOptions &o) { o.rawCapabilityData["SOUNDS"] = std::string("\0\xFF\r\n\r", 5); }, true},
+        {"NUL and high bytes in a line", [](PhoneOptions &o) { o.pictureFormats = {std::string("B\0MP\xFF:1", 7)}; },
+         true},
+        {"fields missing", [](PhoneOptions &o) { o.soundFormats = {"MIDI", ""}; }, true},
+        {"every error form", [](PhoneOptions &o) {
+             o.forcedErrors = {{"+KPSCAP", "+CME ERROR: 100,-13"}, {"+KPSV", "+CMS ERROR: 500"}, {"+KPSW", "ERROR"}};
+         }, true},
+    };
+    for (const auto &c : cases) {
+        PhoneOptions options;
+        c.set(options);
+        EXPECT_EQ(phonesim::validate(options).empty(), c.valid) << c.name << ": " << phonesim::validate(options);
+        if (!c.valid) {
+            EXPECT_THROW(PhoneModel{options}, std::invalid_argument) << c.name;
+        }
+    }
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include "phone_link.h"
 #include "phone_model.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -17,6 +19,8 @@
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <utility>
+#include <vector>
 #include <unistd.h>
 
 namespace {
@@ -36,6 +40,9 @@ answers on it until SIGINT or SIGTERM.
   --sim=STATE           ready, pin, ph-sim, ph-net, none or busy (ready)
   --legacy=N|none       +KDOBJ version, none answers ERROR (3)
   --kpsv=TEXT           +KPSV version, empty answers ERROR (2.01)
+  --formats=CAT=LINE,...
+                        +KPSCAP lines of CAT (pictures, animations or sounds)
+                        in place of the built-in ones; CAT= for none
   --no-echo             start with echo off
   --speed=N             the phone's line speed until AT+KIPR (115200)
   --delay=MS            wait before each reply (0)
@@ -49,6 +56,13 @@ faults:
   --no-binary           ignore binary frames
   --pieces=N            send replies in pieces of at most N bytes
   --piece-gap=MS        pause between pieces (0)
+  --capability-count=N  +KPSCAP announces N data bytes, whatever it sends
+  --raw-formats=CAT=BYTES
+                        +KPSCAP sends BYTES for CAT as they are, with \r \n
+                        \0 \\ and \xNN for the bytes a shell cannot pass
+  --fail-command=+CMD=LINE
+                        +CMD answers the final line LINE and does nothing,
+                        e.g. +KPSCAP=+CME ERROR: 100,-13 (repeatable)
 other:
   --link PATH           also make PATH a symbolic link to the terminal
   --verbose             log each command and answer to stderr
@@ -58,7 +72,7 @@ other:
 enum Option {
     kManufacturer = 256, kModel, kImei, kImsi, kIdent, kSim, kLegacy, kKpsv, kNoEcho, kSpeed, kDelay,
     kSilent, kGarbage, kSeed, kWrongImei, kHangup, kIncompatible, kNoBinary, kPieces, kPieceGap,
-    kLink, kVerbose, kHelp,
+    kFormats, kCapabilityCount, kRawFormats, kFailCommand, kLink, kVerbose, kHelp,
 };
 
 const option kOptions[] = {
@@ -82,6 +96,10 @@ const option kOptions[] = {
     {"no-binary", no_argument, nullptr, kNoBinary},
     {"pieces", required_argument, nullptr, kPieces},
     {"piece-gap", required_argument, nullptr, kPieceGap},
+    {"formats", required_argument, nullptr, kFormats},
+    {"capability-count", required_argument, nullptr, kCapabilityCount},
+    {"raw-formats", required_argument, nullptr, kRawFormats},
+    {"fail-command", required_argument, nullptr, kFailCommand},
     {"link", required_argument, nullptr, kLink},
     {"verbose", no_argument, nullptr, kVerbose},
     {"help", no_argument, nullptr, kHelp},
@@ -100,14 +118,101 @@ struct Settings {
     std::exit(2);
 }
 
-long wholeNumber(const char *text, const char *what)
+// Any whole number, negative too: a fault count can be anything.
+long signedNumber(const char *text, const char *what)
 {
     char *end = nullptr;
     errno = 0;
     const long n = std::strtol(text, &end, 10);
-    if (*text == '\0' || *end != '\0' || errno != 0 || n < 0)
+    if (*text == '\0' || *end != '\0' || errno != 0)
         fail(std::string("--") + what + " wants a whole number, not '" + text + "'");
     return n;
+}
+
+long wholeNumber(const char *text, const char *what)
+{
+    const long n = signedNumber(text, what);
+    if (n < 0)
+        fail(std::string("--") + what + " wants a whole number, not '" + text + "'");
+    return n;
+}
+
+// "NAME=VALUE" cut at its first '='; the value may hold more of them.
+std::pair<std::string, std::string> nameAndValue(const char *arg, const char *what)
+{
+    const char *equals = std::strchr(arg, '=');
+    if (!equals || equals == arg)
+        fail(std::string("--") + what + " wants NAME=VALUE, not '" + arg + "'");
+    return {std::string(arg, equals), std::string(equals + 1)};
+}
+
+// The +KPSCAP keyword of a category as written on the command line.
+std::string categoryKeyword(std::string name, const char *what)
+{
+    for (char &c : name)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (!phonesim::capabilityFormats(PhoneOptions{}, name))
+        fail(std::string("--") + what + " takes pictures, animations or sounds");
+    return name;
+}
+
+// --formats=CAT=LINE,LINE: the lines replace CAT's list; nothing after the
+// '=' leaves the category empty.
+void setFormats(const char *arg, PhoneOptions &o)
+{
+    const auto [name, lines] = nameAndValue(arg, "formats");
+    std::vector<std::string> &list = *phonesim::capabilityFormats(o, categoryKeyword(name, "formats"));
+    list.clear();
+    for (size_t pos = 0; pos < lines.size();) {
+        const size_t comma = std::min(lines.find(',', pos), lines.size());
+        list.push_back(lines.substr(pos, comma - pos));
+        pos = comma + 1;
+    }
+}
+
+int hexDigit(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    if (!std::isxdigit(u))
+        return -1;
+    return std::isdigit(u) ? u - '0' : std::toupper(u) - 'A' + 10;
+}
+
+// \r, \n, \0, \\ and \xNN, so a shell argument can carry the bytes a
+// broken phone sends.
+std::string unescape(const std::string &text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        const char next = i + 1 < text.size() ? text[++i] : '\0';
+        if (next == 'r' || next == 'n' || next == '0' || next == '\\') {
+            out += next == 'r' ? '\r' : next == 'n' ? '\n' : next == '0' ? '\0' : '\\';
+        } else if (next == 'x' && i + 2 < text.size() && hexDigit(text[i + 1]) >= 0 && hexDigit(text[i + 2]) >= 0) {
+            out += static_cast<char>(hexDigit(text[i + 1]) * 16 + hexDigit(text[i + 2]));
+            i += 2;
+        } else {
+            fail("--raw-formats knows the escapes \\r \\n \\0 \\\\ and \\xNN, not in '" + text + "'");
+        }
+    }
+    return out;
+}
+
+void setRawFormats(const char *arg, PhoneOptions &o)
+{
+    const auto [name, bytes] = nameAndValue(arg, "raw-formats");
+    o.rawCapabilityData[categoryKeyword(name, "raw-formats")] = unescape(bytes);
+}
+
+// The name stays as given: validate() refuses one that is not upper case
+// rather than this quietly fixing it.
+void setFailCommand(const char *arg, PhoneOptions &o)
+{
+    const auto [name, line] = nameAndValue(arg, "fail-command");
+    o.forcedErrors[name] = line;
 }
 
 SimState simState(const std::string &name)
@@ -148,6 +253,10 @@ bool applyPhoneOption(int option, const char *arg, PhoneOptions &o)
     case kNoBinary: o.noBinaryFrame = true; break;
     case kPieces: o.pieceSize = static_cast<size_t>(wholeNumber(arg, "pieces")); break;
     case kPieceGap: o.pieceGapMs = static_cast<int>(wholeNumber(arg, "piece-gap")); break;
+    case kFormats: setFormats(arg, o); break;
+    case kCapabilityCount: o.capabilityCountOverride = signedNumber(arg, "capability-count"); break;
+    case kRawFormats: setRawFormats(arg, o); break;
+    case kFailCommand: setFailCommand(arg, o); break;
     default: return false;
     }
     return true;

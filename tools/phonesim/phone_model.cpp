@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 namespace phonesim {
 
@@ -20,8 +21,23 @@ constexpr unsigned char kStillCommand = 0xD7;
 // it keeps a PC that never sends CR from growing the buffer without end.
 constexpr size_t kMaxLine = 4096;
 
+// 27.007's "incorrect parameters": what +KPSCAP says to a category it
+// does not know.
+constexpr int kCmeIncorrectParameters = 50;
+
 const std::string kOk = "\r\nOK\r\n";
 const std::string kError = "\r\nERROR\r\n";
+
+// The +KPSCAP keywords and the list of options each one reports.
+struct Category {
+    std::string_view keyword;
+    std::vector<std::string> PhoneOptions::*formats;
+};
+constexpr Category kCategories[] = {
+    {"PICTURES", &PhoneOptions::pictureFormats},
+    {"ANIMATIONS", &PhoneOptions::animationFormats},
+    {"SOUNDS", &PhoneOptions::soundFormats},
+};
 
 std::string infoLine(std::string_view text)
 {
@@ -80,7 +96,63 @@ long number(std::string_view text)
     return n;
 }
 
+// '+' and what V.250 allows in an extended name, upper case because the
+// model looks names up after upper-casing them: a lower-case key would
+// never match and the fault would silently not happen.
+bool isCommandName(std::string_view name)
+{
+    const auto nameChar = [](char c) {
+        return std::isupper(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c)) ||
+               std::string_view("!%-./:_").find(c) != std::string_view::npos;
+    };
+    return name.size() > 1 && name[0] == '+' && std::all_of(name.begin() + 1, name.end(), nameChar);
+}
+
+bool holdsLineEnd(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// Broken format data is a fault worth simulating, so only what the phone
+// could not send is refused: a list entry with CR or LF in it would become
+// two lines, or an unterminated one, without saying so.
+std::string validateCapabilities(const PhoneOptions &o)
+{
+    for (const Category &category : kCategories)
+        for (const std::string &line : o.*category.formats)
+            if (holdsLineEnd(line))
+                return "a format line cannot hold CR or LF; give broken data as raw capability data";
+    for (const auto &entry : o.rawCapabilityData)
+        if (!capabilityFormats(o, entry.first))
+            return "raw capability data for an unknown category '" + entry.first + "'";
+    return {};
+}
+
+std::string validateForcedErrors(const PhoneOptions &o)
+{
+    for (const auto &[name, line] : o.forcedErrors) {
+        if (!isCommandName(name))
+            return "a forced error names an extended command in upper case, like +KPSCAP, not '" + name + "'";
+        if (line.empty() || holdsLineEnd(line))
+            return "the forced error of " + name + " must be one non-empty line";
+    }
+    return {};
+}
+
 } // namespace
+
+const std::vector<std::string> *capabilityFormats(const PhoneOptions &options, std::string_view keyword)
+{
+    for (const Category &category : kCategories)
+        if (category.keyword == keyword)
+            return &(options.*category.formats);
+    return nullptr;
+}
+
+std::vector<std::string> *capabilityFormats(PhoneOptions &options, std::string_view keyword)
+{
+    return const_cast<std::vector<std::string> *>(capabilityFormats(std::as_const(options), keyword));
+}
 
 bool isStandardSpeed(uint32_t speed)
 {
@@ -103,7 +175,9 @@ std::string validate(const PhoneOptions &o)
         return "model and identification texts cannot hold a zero byte";
     if (o.replyDelayMs < 0 || o.pieceGapMs < 0 || o.hangupAfterBytes < -1)
         return "delays and byte counts cannot be negative";
-    return {};
+    if (auto error = validateCapabilities(o); !error.empty())
+        return error;
+    return validateForcedErrors(o);
 }
 
 PhoneModel::PhoneModel(PhoneOptions options)
@@ -198,6 +272,7 @@ std::string PhoneModel::answerLine(const std::string &line)
 std::string PhoneModel::runCommands(std::string_view body)
 {
     std::string out;
+    std::string final = kOk;
     size_t pos = 0;
     while (pos < body.size()) {
         const char c = body[pos];
@@ -228,12 +303,18 @@ std::string PhoneModel::runCommands(std::string_view body)
             pendingSpeed_ = 0;
             return out + result.final;
         }
+        if (!result.final.empty()) {
+            // A data transfer ended the line; like a modem leaving data
+            // mode, the phone drops whatever came after it.
+            final = result.final;
+            break;
+        }
     }
     if (pendingSpeed_ != 0) {
         speed_ = pendingSpeed_;
         pendingSpeed_ = 0;
     }
-    return out + kOk;
+    return out + final;
 }
 
 PhoneModel::Result PhoneModel::runExtended(std::string_view command, std::string &out)
@@ -243,6 +324,12 @@ PhoneModel::Result PhoneModel::runExtended(std::string_view command, std::string
     const std::string_view arg = command.substr(split);
     const Result fail{false, kError};
 
+    // Before anything else: the forced answer replaces the command whatever
+    // its argument, and whatever +CMEE says.
+    if (auto forced = options_.forcedErrors.find(name); forced != options_.forcedErrors.end())
+        return {false, infoLine(forced->second)};
+    if (name == "+KPSCAP")
+        return capabilityQuery(arg, out);
     if (name == "+CMEE") {
         const long mode = arg.size() > 1 && arg[0] == '=' ? number(arg.substr(1)) : -1;
         if (mode != 0 && mode != 1)
@@ -329,6 +416,30 @@ PhoneModel::Result PhoneModel::imsiQuery(std::string &out) const
     case SimState::SimBusy: return cmeError(14);
     }
     return {};
+}
+
+// AT+KPSCAP="<category>": the byte count, CONNECT, exactly that many data
+// bytes and NO CARRIER, which is this command's final result: no OK follows.
+// The count is the fault switch's when one is set, so a PC that trusts it
+// over the NO CARRIER reads too little or waits for bytes that never come.
+PhoneModel::Result PhoneModel::capabilityQuery(std::string_view arg, std::string &out) const
+{
+    const bool quoted = arg.size() >= 3 && arg[0] == '=' && arg[1] == '"' && arg.back() == '"';
+    const std::string_view keyword = quoted ? arg.substr(2, arg.size() - 3) : std::string_view();
+    const std::vector<std::string> *formats = capabilityFormats(options_, keyword);
+    if (!formats)
+        return cmeError(kCmeIncorrectParameters);
+    std::string data;
+    if (auto raw = options_.rawCapabilityData.find(std::string(keyword)); raw != options_.rawCapabilityData.end())
+        data = raw->second;
+    else
+        for (const std::string &line : *formats)
+            data += line + "\r\n";
+    const long count = options_.capabilityCountOverride.value_or(static_cast<long>(data.size()));
+    out += infoLine("+KPSCAP: " + std::to_string(count));
+    out += infoLine("CONNECT");
+    out += data;
+    return {true, infoLine("NO CARRIER")};
 }
 
 // Frames are 02 LEN <LEN bytes> CHK 03; the still query carries one more

@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -27,6 +29,17 @@ struct PhoneOptions {
     SimState simState = SimState::Ready;
     int legacyDownloadVersion = 3; // +KDOBJ answer; -1: the phone answers ERROR
     std::string protocolVersion = "2.01"; // +KPSV answer; empty: ERROR
+    // What AT+KPSCAP="PICTURES", "ANIMATIONS" and "SOUNDS" report: one
+    // format per entry, type{;option}:maxKB:... as the phone writes them.
+    // Pictures and animations go on with width:height:colours, sounds with
+    // tracks:formats; a leading '-' on an option means "not supported".
+    std::vector<std::string> pictureFormats = {
+        "BMP;-COMPRESSION=0:30:128:160:1;8;24", "JPEG;PROGRESSIVE:50:640:480:24", "FGIF:30:128:160:8",
+        "WBMP:10:128:160:1", "PNG:40:640:480:8;24"};
+    std::vector<std::string> animationFormats = {"AGIF:60:128:160:8"};
+    // QVX1 is the phone's own 4-bit ADPCM.
+    std::vector<std::string> soundFormats = {"MIDI:30:16", "AMR;FREQUENCY=8000-8000:20:1:16M8000",
+                                             "WAV:100:1:8M8000;16M8000;16S16000", "QVX1:40:1:4M8000"};
     bool echo = true;
     uint32_t listenSpeed = 115200; // the phone's UART speed until AT+KIPR changes it
     int replyDelayMs = 0;          // before everything sent for one piece of input
@@ -41,10 +54,24 @@ struct PhoneOptions {
     bool noBinaryFrame = false;         // AT commands only; binary frames are ignored
     size_t pieceSize = 0;               // replies leave in pieces of at most this; 0 whole
     int pieceGapMs = 0;                 // pause between two pieces
+    // +KPSCAP announces this byte count instead of the true one, whatever
+    // it is: negative, absurd or just one off.
+    std::optional<long> capabilityCountOverride = std::nullopt;
+    // Category keyword ("PICTURES"...) -> bytes +KPSCAP sends verbatim in
+    // place of that category's lines: missing fields, NULs, no CR at all.
+    std::map<std::string, std::string> rawCapabilityData = {};
+    // Extended command name ("+KPSCAP", upper case) -> the final line the
+    // phone answers instead of running it, e.g. "+CME ERROR: 100,-13".
+    std::map<std::string, std::string> forcedErrors = {};
 };
 
 // Line speeds a phone accepts in AT+KIPR and as listenSpeed.
 bool isStandardSpeed(uint32_t speed);
+
+// The format list AT+KPSCAP="<keyword>" reports; nullptr for a keyword
+// the phone does not know (the keyword is case-sensitive, as on the wire).
+const std::vector<std::string> *capabilityFormats(const PhoneOptions &options, std::string_view keyword);
+std::vector<std::string> *capabilityFormats(PhoneOptions &options, std::string_view keyword);
 
 // Empty when the options describe a possible phone, else what is wrong.
 std::string validate(const PhoneOptions &options);
@@ -77,7 +104,9 @@ private:
     // What one command or one part of a command line produced.
     struct Result {
         bool ok = true;
-        std::string final; // the final result line when !ok
+        // The final result that ends the line: always when !ok, and after a
+        // data transfer, which has its own (NO CARRIER) instead of OK.
+        std::string final;
     };
 
     void takeByte(char c, std::string &out, std::vector<Exchange> *log);
@@ -87,6 +116,7 @@ private:
     Result runBasic(const std::string &name, int value);
     Result simQuery(std::string &out) const;
     Result imsiQuery(std::string &out) const;
+    Result capabilityQuery(std::string_view arg, std::string &out) const;
     Result cmeError(int code) const;
     std::string answerFrame(const std::string &frame);
     size_t frameLength() const;
