@@ -305,15 +305,18 @@ CapabilityRow FormatCapabilityLine(CapabilityCategory category, std::string_view
 std::vector<CapabilityRow> ParseCapabilityData(CapabilityCategory category, std::string_view data,
                                                const TextSource &texts, const FileTypeNames *typeNames)
 {
+    // NUL bytes have no place in a format line; they are dropped like line
+    // noise. The code page keeps CR and LF, so the lines can be cut after
+    // the conversion.
+    std::string bytes(data);
+    std::erase(bytes, '\0');
+    const std::string text = FromCodePage(bytes);
     std::vector<CapabilityRow> rows;
     size_t start = 0;
-    for (size_t cr = data.find('\r'); cr != std::string_view::npos; cr = data.find('\r', start)) {
-        std::string bytes(data.substr(start, cr - start));
-        // NUL bytes have no place in a format line; drop them like line noise.
-        std::erase(bytes, '\0');
-        rows.push_back(FormatCapabilityLine(category, FromCodePage(bytes), texts, typeNames));
+    for (size_t cr = text.find('\r'); cr != std::string::npos; cr = text.find('\r', start)) {
+        rows.push_back(FormatCapabilityLine(category, std::string_view(text).substr(start, cr - start), texts, typeNames));
         start = cr + 1;
-        if (start < data.size() && data[start] == '\n')
+        if (start < text.size() && text[start] == '\n')
             ++start;
     }
     return rows;
