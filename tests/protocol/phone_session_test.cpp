@@ -105,6 +105,24 @@ TEST_F(Session, BusyLineDoesNotStretchTheTimeout)
     EXPECT_EQ(line.get(), std::nullopt);
 }
 
+// A line that never ends is no reply: the wait ends at the time-out, and a
+// ring filled with it refuses more bytes instead of blocking the reader
+// thread for good.
+TEST(SessionUnendedLine, TimesOutAndOverflows)
+{
+    RecordingSink sink;
+    PhoneSession session(sink, 64, 10ms);
+    feed(session, "OK\r");
+    EXPECT_EQ(thrownBy([&] { session.ExpectLine("OK", 20); }), 128);
+    feed(session, std::string(60, '\r'));
+    feed(session, "more");
+    EXPECT_TRUE(session.receiveOverflow);
+    EXPECT_EQ(session.WaitLine(20), std::nullopt);
+    session.ClearReplies();
+    feed(session, "OK\r\n");
+    EXPECT_EQ(session.WaitLine(20), "OK") << "the next command starts clean";
+}
+
 TEST_F(Session, ClearRepliesDropsLateBytes)
 {
     feed(session, "OK\r\n");
