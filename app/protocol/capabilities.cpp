@@ -9,7 +9,6 @@
 #include "text_source.h"
 
 #include <cctype>
-#include <chrono>
 #include <climits>
 
 namespace quillora {
@@ -194,19 +193,6 @@ std::string typeCell(const TextSource &texts, const FileTypeNames *typeNames, co
     return EscapeHtml(name) + "<br>(" + EscapeHtml(patterns) + ")";
 }
 
-bool readExactly(PhoneSession &session, std::string &data, size_t count)
-{
-    data.assign(count, '\0');
-    size_t done = 0;
-    while (done < count) {
-        const size_t got = session.ReadBytes(data.data() + done, count - done, kCapabilityReplyMs);
-        done += got;
-        if (got == 0)
-            break;
-    }
-    return done == count;
-}
-
 // The exchange itself; the rows, or nothing when the reply was not whole.
 std::optional<std::string> exchange(PhoneSession &session, std::string_view keyword)
 {
@@ -223,8 +209,9 @@ std::optional<std::string> exchange(PhoneSession &session, std::string_view keyw
         return std::nullopt;
     if (session.WaitLine(kCapabilityReplyMs) != std::optional<std::string>("CONNECT"))
         return std::nullopt;
-    std::string data;
-    if (!readExactly(session, data, static_cast<size_t>(count)))
+    // ReadBytes already goes on while bytes keep coming within the time-out.
+    std::string data(static_cast<size_t>(count), '\0');
+    if (session.ReadBytes(data.data(), data.size(), kCapabilityReplyMs) != data.size())
         return std::nullopt;
     if (session.WaitLine(kCapabilityReplyMs) != std::optional<std::string>("NO CARRIER"))
         return std::nullopt;
@@ -239,15 +226,6 @@ constexpr std::string_view keywordOf(CapabilityCategory category)
     case CapabilityCategory::Sounds: return "SOUNDS";
     }
     return {};
-}
-
-// Takes the phone lock unless the report is no longer wanted meanwhile.
-bool takeLock(ConnectionState &connection, const std::stop_token &stop)
-{
-    while (!stop.stop_requested())
-        if (connection.phoneLock.try_acquire_for(std::chrono::milliseconds(100)))
-            return true;
-    return false;
 }
 
 } // namespace
@@ -275,6 +253,7 @@ std::string EscapeHtml(std::string_view text)
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
+        case '^': out += "&#94;"; break; // the report's part separator
         default: out += c;
         }
     }
@@ -325,15 +304,13 @@ std::vector<CapabilityRow> ParseCapabilityData(CapabilityCategory category, std:
 bool QueryCategory(const CapabilityQuery &query, CapabilityCategory category, CapabilityReport &report,
                    std::stop_token stop)
 {
-    if (!takeLock(query.connection, stop))
+    if (!query.connection.takePhoneLock([&] { return stop.stop_requested(); }))
         return false;
     std::optional<std::string> data;
-    try {
+    {
+        PhoneLockHold hold(query.connection);
         data = exchange(query.session, keywordOf(category));
-    } catch (...) {
-        data.reset();
     }
-    query.connection.phoneLock.release();
     bool result = false;
     if (data) {
         for (const CapabilityRow &row : ParseCapabilityData(category, *data, query.texts, query.typeNames)) {

@@ -3,6 +3,7 @@
 #include "connection_state.h"
 
 #include <cctype>
+#include <chrono>
 
 namespace quillora {
 
@@ -28,15 +29,17 @@ int ParseProtocolVersion(std::string_view line)
 
 bool ConnectionState::TryAccept(PhoneInfo phone, QuirksStore *store)
 {
-    // Claimed and filled under one lock: a second phone reported at the same
-    // moment on another port is declined, and whoever sees connected() also
-    // sees the whole record.
-    std::lock_guard lock(mutex_);
-    if (connected_.load() != 0)
+    // The claim comes first, so that a second phone reported at the same
+    // moment on another port is declined; connected() only turns true once
+    // the record is whole. The settings file is read outside the lock.
+    if (claimed_.exchange(1) != 0)
         return false;
     phone.quirks = store ? store->loadQuirks(phone.imei) : 0;
     phoneCapabilities.store(phone.protocolVersion >= 200 ? capability::kObjectProtocol : 0);
-    phone_ = std::move(phone);
+    {
+        std::lock_guard lock(mutex_);
+        phone_ = std::move(phone);
+    }
     connected_.store(1);
     return true;
 }
@@ -48,6 +51,7 @@ void ConnectionState::MarkLost()
         phone_.port = nullptr;
     }
     connected_.store(0);
+    claimed_.store(0);
 }
 
 PhoneInfo ConnectionState::phone() const
@@ -74,10 +78,12 @@ void ConnectionState::SavePhoneQuirks(std::uint32_t quirks, QuirksStore *store)
         store->saveQuirks(imei, quirks);
 }
 
-void ConnectionState::setProtocolVersion(int version)
+bool ConnectionState::takePhoneLock(const std::function<bool()> &giveUp)
 {
-    std::lock_guard lock(mutex_);
-    phone_.protocolVersion = version;
+    while (!giveUp())
+        if (phoneLock.try_acquire_for(std::chrono::milliseconds(100)))
+            return true;
+    return false;
 }
 
 } // namespace quillora

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <semaphore>
 #include <string>
@@ -71,12 +72,29 @@ public:
     // Stores new quirk flags for the connected phone and keeps them under
     // its IMEI.
     void SavePhoneQuirks(std::uint32_t quirks, QuirksStore *store);
-    void setProtocolVersion(int version);
+
+    // Takes phoneLock, checking `giveUp` every 100 ms while another exchange
+    // (or a detection waiting for the next phone) holds it; false when it
+    // gave up.
+    bool takePhoneLock(const std::function<bool()> &giveUp);
 
 private:
-    std::atomic<int> connected_{0};
+    std::atomic<int> claimed_{0};   // a phone is being accepted or is connected
+    std::atomic<int> connected_{0}; // ... and its record is filled
     mutable std::mutex mutex_;
     PhoneInfo phone_;
+};
+
+// Releases a phoneLock that was taken, however the exchange ends.
+class PhoneLockHold {
+public:
+    explicit PhoneLockHold(ConnectionState &connection) : connection_(connection) {}
+    ~PhoneLockHold() { connection_.phoneLock.release(); }
+    PhoneLockHold(const PhoneLockHold &) = delete;
+    PhoneLockHold &operator=(const PhoneLockHold &) = delete;
+
+private:
+    ConnectionState &connection_;
 };
 
 } // namespace quillora

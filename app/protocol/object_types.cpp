@@ -5,6 +5,7 @@
 #include "text_source.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 #include <utility>
 
@@ -85,7 +86,17 @@ std::string patternsOfRows(Matches matches)
     return out;
 }
 
-std::string fallbackPattern(std::string_view name) { return "*." + lowered(name); }
+// The pattern of a type the table does not know, made from a name the phone
+// sent: only letters, digits, "_" and "-" are kept, so that the name cannot
+// add patterns or whole entries to a file-dialog filter ("X|*.*").
+std::string fallbackPattern(std::string_view name)
+{
+    std::string safe;
+    for (char c : name)
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-')
+            safe += c;
+    return "*." + lowered(safe);
+}
 
 bool startsWith(std::span<const unsigned char> head, std::span<const unsigned char> magic)
 {
@@ -196,7 +207,10 @@ std::string BuildOpenFilter(const TextSource &texts, bool known, std::string_vie
 {
     std::string out;
     if (known && !supportedPatterns.empty()) {
-        out += texts.format(120, {std::string(model)});
+        // The model text comes from the phone; a bar in it would split the filter.
+        std::string safeModel(model);
+        std::erase(safeModel, '|');
+        out += texts.format(120, {std::move(safeModel)});
         out += '|';
         out += supportedPatterns;
         out += '|';

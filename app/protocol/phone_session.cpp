@@ -5,6 +5,7 @@
 #include "protocol_error.h"
 #include "trelvix.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -63,9 +64,9 @@ void CheckErrorReply(std::string_view line)
             phoneCode = static_cast<std::int16_t>(static_cast<std::uint16_t>(readNumber(rest.substr(end + 1), ignored)));
         }
         if (n != 100) {
-            // Out-of-range numbers from a garbled line still give a code that
-            // reads as "the phone refused", never a wrapped one.
-            const long clamped = n < 0 || n > 1000000 ? 1000000 : n;
+            // A garbled number must neither overflow nor come out negative,
+            // which would read as one of the phone's own codes.
+            const long clamped = std::clamp(n, -9999L, 1000000L);
             throwCode(error_code::kPhoneErrorBase + static_cast<std::int32_t>(clamped));
         }
         if (phoneCode < 0)
@@ -129,7 +130,11 @@ std::optional<std::string> PhoneSession::WaitLine(int baseMs, size_t capacity)
         if (status == ReplyBuffer::LineStatus::Complete) {
             if (!line.empty())
                 return line;
-            continue; // empty lines between replies are skipped
+            // Empty lines between replies are skipped, but a phone sending
+            // nothing else must not keep us past the deadline.
+            if (ReplyBuffer::Clock::now() >= deadline)
+                return std::nullopt;
+            continue;
         }
         // Sleep until the reader thread adds bytes; a partial line already
         // in the ring must not make this spin. Once the deadline has passed

@@ -93,7 +93,8 @@ private:
 };
 
 // The receive callback handed to Comm_Start; forwards to the session given
-// to SetReceiveSession (chunks arriving with none are dropped).
+// to SetReceiveSession (chunks arriving with none are dropped). The session
+// must outlive the channel: clear it, or destroy it, only after Comm_Stop.
 int ReceiveCallback(const char *data, std::uint32_t length);
 void SetReceiveSession(PhoneSession *session);
 

@@ -58,6 +58,7 @@ ReplyBuffer::LineStatus ReplyBuffer::readLine(std::string &text, size_t capacity
     if (readPos_ == writePos_)
         return LineStatus::Empty;
     size_t pos = readPos_;
+    size_t walked = 0;
     bool complete = false;
     while (pos != writePos_) {
         const char c = storage_[pos];
@@ -66,10 +67,13 @@ ReplyBuffer::LineStatus ReplyBuffer::readLine(std::string &text, size_t capacity
             complete = true;
             break;
         }
-        if (text.size() == maxChars) {
+        // Dropped bytes count towards a piece too: a ring full of CRs must
+        // still come out, or it would refuse every later chunk.
+        if (walked == maxChars) {
             complete = true; // the byte that did not fit stays for the next piece
             break;
         }
+        ++walked;
         pos = (pos + 1) % storage_.size();
         if (c != '\r' && c != '\0')
             text += c;

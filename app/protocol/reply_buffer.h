@@ -37,8 +37,8 @@ public:
         Complete, // a line was taken out (it may be empty)
     };
     // Takes the next line: LF ends it and is consumed, CR and NUL bytes are
-    // dropped. A line longer than capacity - 1 characters comes out in
-    // pieces of that length. `text` receives the line (or, for Partial, the
+    // dropped. A line longer than capacity - 1 bytes (dropped ones included)
+    // comes out in pieces of that length. `text` receives the line (or, for Partial, the
     // characters seen so far); `writes` receives the write count at the time
     // of the look, for waitForWriteAfter.
     LineStatus readLine(std::string &text, size_t capacity, std::uint64_t *writes = nullptr);

@@ -30,20 +30,18 @@ TransferResult RunPhoneOperation(TransferProgress &progress, ConnectionState &co
         return TransferResult::NoPhone;
     if (progress.cancelled())
         return TransferResult::Cancelled;
-    connection.phoneLock.acquire();
-    // The still check may have found the phone gone while we waited.
-    if (!connection.connected()) {
-        connection.phoneLock.release();
-        return TransferResult::NoPhone;
-    }
+    // Cancel, or the phone going away, ends the wait for the lock: after a
+    // lost phone, detection holds it until the next phone is accepted.
+    if (!connection.takePhoneLock([&] { return progress.cancelled() || !connection.connected(); }))
+        return progress.cancelled() ? TransferResult::Cancelled : TransferResult::NoPhone;
     bool succeeded = false;
-    try {
+    {
+        PhoneLockHold hold(connection);
+        // The still check may have found the phone gone while we waited.
+        if (!connection.connected())
+            return TransferResult::NoPhone;
         succeeded = operation(progress);
-    } catch (...) {
-        connection.phoneLock.release();
-        throw;
     }
-    connection.phoneLock.release();
     if (succeeded)
         return TransferResult::Succeeded;
     return progress.cancelled() ? TransferResult::Cancelled : TransferResult::Failed;

@@ -100,8 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "16 bits - Stereo - 16000 Hz<br>4 bits - x - 11025 Hz<br>loop unsupported</td></tr>"},
         RowCase{"sound_fields_missing", S, "MIDI:30",
                 "<tr><td>T<br>(*.mid)</td><td>30 KB</td><td>&nbsp;</td></tr>"},
+        RowCase{"separators_from_the_phone", P, "A^B|C;X^Y:1:1:1:8",
+                "<tr><td>T<br>(*.abc)</td><td>1 KB</td><td>Up to 1x1</td>"
+                "<td>8-bits color<br>x&#94;y supported</td></tr>"},
         RowCase{"hostile_text_is_escaped", S, "<b>;<i>x:1:<script>:&16M\"",
-                "<tr><td>T<br>(*.&lt;b&gt;)</td><td>1 KB</td><td>Up to &lt;script&gt; tracks<br>"
+                "<tr><td>T<br>(*.b)</td><td>1 KB</td><td>Up to &lt;script&gt; tracks<br>"
                 " bits - &amp; - 16M&quot; Hz<br>&lt;i&gt;x supported</td></tr>"}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -179,6 +179,24 @@ TEST(RunPhoneOperation, Outcomes)
     state.phoneLock.release();
 }
 
+// After a lost phone detection holds the lock until the next phone: Cancel
+// must still end the wait.
+TEST(RunPhoneOperation, CancelWhileWaitingForTheLock)
+{
+    ConnectionState state;
+    NullProgress progress;
+    ASSERT_TRUE(state.TryAccept(phoneOn("ttyUSB0", "1"), nullptr));
+    state.phoneLock.acquire();
+    auto run = std::async(std::launch::async, [&] {
+        return quillora::RunPhoneOperation(progress, state, [](auto &) { return true; });
+    });
+    ASSERT_EQ(run.wait_for(50ms), std::future_status::timeout);
+    progress.cancelRequested = true;
+    ASSERT_EQ(run.wait_for(5s), std::future_status::ready);
+    EXPECT_EQ(run.get(), quillora::TransferResult::Cancelled);
+    state.phoneLock.release();
+}
+
 TEST(RunPhoneOperation, PhoneLostWhileWaitingForTheLock)
 {
     ConnectionState state;
@@ -192,23 +210,6 @@ TEST(RunPhoneOperation, PhoneLostWhileWaitingForTheLock)
     state.MarkLost();
     state.phoneLock.release();
     EXPECT_EQ(run.get(), quillora::TransferResult::NoPhone);
-}
-
-TEST(SingleItemSource, ServesTheRunsOwnObject)
-{
-    NullProgress progress;
-    progress.objectName = "ring";
-    progress.filePath = "/home/u/ring.wav";
-    progress.objectType = 1;
-    quillora::SingleItemSource source;
-    ASSERT_EQ(source.restart(progress), 1);
-    quillora::TransferItem item;
-    ASSERT_TRUE(source.fetch(progress, 1, item));
-    EXPECT_EQ(item.name, "ring");
-    EXPECT_EQ(item.path, "/home/u/ring.wav");
-    EXPECT_EQ(item.types[0], 1u);
-    EXPECT_EQ(item.types[1], quillora::kNoObjectType);
-    EXPECT_FALSE(source.fetch(progress, 2, item));
 }
 
 } // namespace

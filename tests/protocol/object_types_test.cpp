@@ -47,23 +47,6 @@ public:
     }
 };
 
-TEST(types, EveryExtensionGivesItsFirstRowsCodeInAnyCase)
-{
-    const auto rows = ObjectTypeTable();
-    ASSERT_EQ(rows.size(), 53u);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        std::size_t first = 0;
-        while (rows[first].extension != rows[i].extension)
-            ++first;
-        std::string upper(rows[i].extension);
-        for (char &ch : upper)
-            ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-        EXPECT_NE(rows[i].type, kNoObjectType) << i;
-        EXPECT_EQ(TypeFromExtension(rows[i].extension), rows[first].type) << rows[i].extension;
-        EXPECT_EQ(TypeFromExtension(upper), rows[first].type) << upper;
-    }
-}
-
 // Every code finds itself again through its type name; through its extension
 // only where an earlier row does not claim that extension first.
 TEST(types, CodesRoundTripExceptWhereAnEarlierRowHasTheExtension)

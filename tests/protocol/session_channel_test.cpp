@@ -78,15 +78,14 @@ TEST_F(OnChannel, ProtocolVersionExchange)
     EXPECT_EQ(expectOk(), INT32_MIN);
 }
 
-TEST_F(OnChannel, EveryErrorReplyFormBecomesItsCode)
+TEST_F(OnChannel, ErrorRepliesBecomeTheirCodes)
 {
     struct Row {
         const char *reply;
         std::int32_t code;
     };
-    for (const Row &row : {Row{"ERROR", 10100}, Row{"+CME ERROR: 3", 10003}, Row{"+CMS ERROR: 500", 10500},
-                           Row{"+CME ERROR: 100,-13", -13}, Row{"+CME ERROR: 100,5", 10100},
-                           Row{"+CME ERROR: 100", 10100}, Row{"NO CARRIER", 129}}) {
+    // The forms themselves are covered line by line; here they cross the channel.
+    for (const Row &row : {Row{"+CMS ERROR: 500", 10500}, Row{"+CME ERROR: 100,-13", -13}}) {
         phonesim::PhoneOptions options;
         options.forcedErrors["+KPSV"] = row.reply;
         connect(options);
