@@ -32,7 +32,9 @@ void checkErrorCode(const std::string &line)
     try {
         quillora::CheckErrorReply(line);
     } catch (const quillora::ProtocolError &e) {
-        check(e.code == 10100 || (e.code >= 10000 && e.code <= 1010000) || (e.code < 0 && e.code >= -32768));
+        // 10000 + a clamped number (never below 1), or the phone's own
+        // 16-bit negative code.
+        check((e.code >= 1 && e.code <= 1010000) || (e.code < 0 && e.code >= -32768));
     }
 }
 
