@@ -9,6 +9,7 @@ QUILLORA_PACKAGES=(
   cmake ninja-build g++ clang pkg-config libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  libopencore-amrnb-dev
 )
 
 quillora_install_missing() {

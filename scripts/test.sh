@@ -7,7 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-quillora_install_missing
+# sox and ffmpeg read back the WAV headers the program writes.
+quillora_install_missing sox libsox-fmt-all ffmpeg
 
 jobs=$(nproc)
 run_preset() {
@@ -19,6 +20,7 @@ run_preset() {
 }
 
 run_preset debug
+bash scripts/check_audio_headers.sh build/debug/app/cli/quillora-cli
 run_preset asan
 run_preset tsan
 

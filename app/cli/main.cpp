@@ -3,7 +3,10 @@
 // quillora-cli: the program's services from the command line.
 //   quillora-cli string ID [--lang LOCALE]   a string-table text by id
 //   quillora-cli languages                   the languages carried
+//   quillora-cli convert IN OUT              a playable WAV copy of a received sound
+//   quillora-cli compress IN OUT             a WAV sound in the phone's ADPCM form
 #include "languages.h"
+#include "sound_commands.h"
 #include "ui_strings.h"
 #include "version_info.h"
 
@@ -21,6 +24,8 @@ int usage()
     std::fputs("usage: quillora-cli string ID [--lang LOCALE]\n"
                "       quillora-cli languages\n"
                "       quillora-cli version\n"
+               "       quillora-cli convert IN OUT    (AMR or the phone's ADPCM to a PCM WAV)\n"
+               "       quillora-cli compress IN OUT   (a WAV sound to the phone's ADPCM form)\n"
                "LOCALE is a locale id (1036) or a name (fr-FR); ID is a number or a named id (dlg112.caption).\n",
                stderr);
     return 2;
@@ -79,6 +84,10 @@ int main(int argc, char** argv)
         return printString(args);
     if (command == QLatin1String("languages") && args.isEmpty())
         return printLanguages();
+    if (command == QLatin1String("convert") || command == QLatin1String("compress")) {
+        const int result = command == QLatin1String("convert") ? convertSound(args) : compressSound(args);
+        return result == 2 ? usage() : result;
+    }
     if (command == QLatin1String("version") && args.isEmpty()) {
         std::printf("Quillora %s\n", qUtf8Printable(VersionInfo::current().versionText()));
         return 0;
