@@ -109,7 +109,11 @@ struct Sounds {
                    && runTimed({"sox", (dir / "source.wav").string(), "-e", "ima-adpcm",
                                 (dir / "ima.wav").string()})
                    && runTimed({"sox", (dir / "sound.amr").string(), "-t", "amr-nb", "-C", "7",
-                                (dir / "tiny.amr").string(), "trim", "0", "0.02"});
+                                (dir / "tiny.amr").string(), "trim", "0", "0.02"})
+                   && runTimed({"sox", (dir / "ima.wav").string(), (dir / "tiny-ima.wav").string(), "trim", "0",
+                                "0.02"})
+                   && runTimed({"sox", (dir / "source.wav").string(), (dir / "tiny.wav").string(), "trim", "0",
+                                "0.02"});
         if (made) {
             amr = readFile(dir / "sound.amr");
             imaAdpcm = readFile(dir / "ima.wav");
@@ -174,32 +178,17 @@ double timeConversion(benchmark::State &state, const Bytes &input, Convert conve
     return best;
 }
 
-void AmrToPcmWav3Minutes(benchmark::State &state)
+// The same conversion by another program, file to file: the whole sound,
+// and a 20 ms one for its start-up, so that both ratios can be told.
+struct Tool {
+    const char *name;
+    std::vector<std::string> whole, startUp;
+};
+
+void compareWithTools(benchmark::State &state, double ours, const std::vector<Tool> &tools)
 {
-    if (!ready(state))
-        return;
-    const double ours = timeConversion(state, sounds().amr, [](const Bytes &amr) {
-        return quillora::audio::AmrToPcmWav(amr);
-    });
     if (ours == 0)
         return;
-
-    // The same conversion by the two other programs, file to file.
-    const fs::path &dir = sounds().dir;
-    const std::string in = (dir / "sound.amr").string(), tiny = (dir / "tiny.amr").string();
-    const std::string out = (dir / "out.wav").string();
-    struct Tool {
-        const char *name;
-        std::vector<std::string> whole, startUp;
-    };
-    const Tool tools[] = {
-        {"sox",
-         {"sox", in, "-b", "16", "-e", "signed-integer", out},
-         {"sox", tiny, "-b", "16", "-e", "signed-integer", out}},
-        {"ffmpeg",
-         {"ffmpeg", "-nostdin", "-y", "-c:a", "amrnb", "-i", in, "-c:a", "pcm_s16le", out},
-         {"ffmpeg", "-nostdin", "-y", "-c:a", "amrnb", "-i", tiny, "-c:a", "pcm_s16le", out}},
-    };
     for (const Tool &tool : tools) {
         const auto whole = bestOf(5, tool.whole);
         const auto startUp = bestOf(5, tool.startUp);
@@ -214,22 +203,64 @@ void AmrToPcmWav3Minutes(benchmark::State &state)
         state.counters[name + "-startup/ours"] = (*whole - *startUp) / ours;
     }
 }
+
+void AmrToPcmWav3Minutes(benchmark::State &state)
+{
+    if (!ready(state))
+        return;
+    const double ours = timeConversion(state, sounds().amr, [](const Bytes &amr) {
+        return quillora::audio::AmrToPcmWav(amr);
+    });
+    if (ours == 0)
+        return;
+
+    const fs::path &dir = sounds().dir;
+    const std::string in = (dir / "sound.amr").string(), tiny = (dir / "tiny.amr").string();
+    const std::string out = (dir / "out.wav").string();
+    compareWithTools(state, ours,
+                     {{"sox",
+                       {"sox", in, "-b", "16", "-e", "signed-integer", out},
+                       {"sox", tiny, "-b", "16", "-e", "signed-integer", out}},
+                      {"ffmpeg",
+                       {"ffmpeg", "-nostdin", "-y", "-c:a", "amrnb", "-i", in, "-c:a", "pcm_s16le", out},
+                       {"ffmpeg", "-nostdin", "-y", "-c:a", "amrnb", "-i", tiny, "-c:a", "pcm_s16le", out}}});
+}
 BENCHMARK(AmrToPcmWav3Minutes)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The two hooks for the WAV conversions: decoding IMA ADPCM (the form
-// phones' ADPCM is derived from) and compressing 16-bit PCM for the phone.
+// Decoding IMA ADPCM (the form the phone's ADPCM is derived from) and
+// compressing 16-bit PCM for the phone, beside sox and ffmpeg decoding the
+// same IMA file and encoding the same PCM file as IMA ADPCM, the nearest
+// thing they do to the phone's form.
 void ImaAdpcmToPcmWav3Minutes(benchmark::State &state)
 {
-    if (ready(state))
+    if (!ready(state))
+        return;
+    const double ours =
         timeConversion(state, sounds().imaAdpcm, [](const Bytes &ima) { return quillora::audio::WavToPcmWav(ima); });
+    const fs::path &dir = sounds().dir;
+    const std::string in = (dir / "ima.wav").string(), tiny = (dir / "tiny-ima.wav").string();
+    const std::string out = (dir / "out.wav").string();
+    compareWithTools(state, ours,
+                     {{"sox", {"sox", in, "-b", "16", "-e", "signed-integer", out},
+                       {"sox", tiny, "-b", "16", "-e", "signed-integer", out}},
+                      {"ffmpeg", {"ffmpeg", "-nostdin", "-y", "-i", in, "-c:a", "pcm_s16le", out},
+                       {"ffmpeg", "-nostdin", "-y", "-i", tiny, "-c:a", "pcm_s16le", out}}});
 }
 BENCHMARK(ImaAdpcmToPcmWav3Minutes)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void CompressPcmForPhone3Minutes(benchmark::State &state)
 {
-    if (ready(state))
-        timeConversion(state, sounds().pcm,
-                       [](const Bytes &pcm) { return quillora::audio::CompressWavForPhone(pcm); });
+    if (!ready(state))
+        return;
+    const double ours =
+        timeConversion(state, sounds().pcm, [](const Bytes &pcm) { return quillora::audio::CompressWavForPhone(pcm); });
+    const fs::path &dir = sounds().dir;
+    const std::string in = (dir / "source.wav").string(), tiny = (dir / "tiny.wav").string();
+    const std::string out = (dir / "out-ima.wav").string();
+    compareWithTools(state, ours,
+                     {{"sox", {"sox", in, "-e", "ima-adpcm", out}, {"sox", tiny, "-e", "ima-adpcm", out}},
+                      {"ffmpeg", {"ffmpeg", "-nostdin", "-y", "-i", in, "-c:a", "adpcm_ima_wav", out},
+                       {"ffmpeg", "-nostdin", "-y", "-i", tiny, "-c:a", "adpcm_ima_wav", out}}});
 }
 BENCHMARK(CompressPcmForPhone3Minutes)->Unit(benchmark::kMillisecond)->UseRealTime();
 
