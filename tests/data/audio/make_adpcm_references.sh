@@ -47,3 +47,9 @@ for coded in ima_sox ima_ffmpeg alaw_codes mulaw_codes alaw_speech mulaw_speech;
   "${ffmpeg_q[@]}" -i "$coded.wav" "${ffmpeg_out[@]}" -c:a pcm_s16le "$coded.by-ffmpeg.wav"
 done
 ls -l ./*.wav
+
+# A real recording: a human voice saying "front center", from alsa-utils'
+# speaker-test sounds (GPL-2; apt-get install alsa-utils), resampled to 8 kHz.
+if [ -f /usr/share/sounds/alsa/Front_Center.wav ]; then
+  "${sox_q[@]}" /usr/share/sounds/alsa/Front_Center.wav -r 8000 -c 1 -b 16 -e signed-integer voice_8k.wav
+fi
