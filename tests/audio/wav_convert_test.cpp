@@ -259,8 +259,8 @@ TEST(ToPcm, DamagedAndOddFiles)
 // signals, less towards 4 kHz where a step cannot follow the wave. Measured:
 // the sweep 18.1 dB (sox's own IMA encoder 18.4), the speech-like sound 22.0
 // dB (sox 23.3, ffmpeg 22.2), the recorded voice 21.9 dB. The bounds sit
-// about 2 dB under, so a worse
-// quantizer or a step index lost between blocks fails.
+// about 2 dB under, so a worse quantizer or a step index lost between
+// blocks fails.
 TEST(RoundTrip, SignalToNoise)
 {
     Samples sweep(8000);
