@@ -31,11 +31,6 @@ struct Scan {
     std::uint32_t frames = 0;
 };
 
-bool hasMagic(std::span<const std::uint8_t> image)
-{
-    return image.size() >= kMagic.size() && std::equal(kMagic.begin(), kMagic.end(), image.begin());
-}
-
 // The frames after the magic, up to the first one that is not part of the
 // sound. The walk is capped so that both counts stay within 32 bits.
 Scan scanFrames(std::span<const std::uint8_t> image)
@@ -76,16 +71,21 @@ std::uint32_t AmrFrameSize(std::uint8_t header)
     return kFrameBytes[(header >> 3) & 0x0F];
 }
 
+bool HasAmrMagic(std::span<const std::uint8_t> image)
+{
+    return image.size() >= kMagic.size() && std::equal(kMagic.begin(), kMagic.end(), image.begin());
+}
+
 std::uint32_t AmrFrameBytes(std::span<const std::uint8_t> image)
 {
-    if (!hasMagic(image))
+    if (!HasAmrMagic(image))
         return 0;
     return static_cast<std::uint32_t>(kMagic.size()) + scanFrames(image).bytes;
 }
 
 std::vector<std::uint8_t> AmrToPcmWav(std::span<const std::uint8_t> image)
 {
-    if (image.size() < kMagic.size() + 1 || !hasMagic(image))
+    if (image.size() < kMagic.size() + 1 || !HasAmrMagic(image))
         return {};
     const Scan scan = scanFrames(image);
 

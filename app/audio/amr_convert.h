@@ -13,6 +13,9 @@
 
 namespace quillora::audio {
 
+// True when the image starts with the storage file's magic, "#!AMR\n".
+bool HasAmrMagic(std::span<const std::uint8_t> image);
+
 // Bytes of the frame whose header byte is `header`, the header included,
 // judged by the frame type (bits 6-3) alone: 13 to 32 for the eight speech
 // modes, 6 for SID, 1 for NO_DATA, 0 for the reserved types 9 to 14.

@@ -6,17 +6,11 @@
 #include "wav_container.h"
 #include "wav_convert.h"
 
-#include <algorithm>
-
 namespace quillora::audio {
-
-namespace {
-constexpr std::uint8_t kAmrMagic[] = {'#', '!', 'A', 'M', 'R', '\n'};
-}
 
 SoundKind KindOfSound(std::span<const std::uint8_t> image)
 {
-    if (image.size() >= sizeof kAmrMagic && std::equal(std::begin(kAmrMagic), std::end(kAmrMagic), image.begin()))
+    if (HasAmrMagic(image))
         return SoundKind::Amr;
     if (WavFormatTagOf(image) == static_cast<std::uint16_t>(WavFormatTag::PhoneAdpcm))
         return SoundKind::PhoneAdpcm;
