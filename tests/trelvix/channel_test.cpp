@@ -258,6 +258,55 @@ TEST_F(Channel, StopEndsWriteBlockedOnAFullPty)
     EXPECT_LT(TRELVIX_COUNTER_READ(Comm_Sent), big.size());
 }
 
+// --- line control for the transfers ---
+
+TEST_F(Channel, OutputPurgeBreaksABlockedWriteAndDropsWhatWasQueued)
+{
+    startPty();
+    // Nobody reads the master: the writer blocks inside the first request.
+    const std::string big(1 << 20, 'q');
+    ASSERT_EQ(Comm_Send(big.data(), static_cast<int>(big.size())), 1);
+    ASSERT_EQ(Comm_Send("queued", 6), 1);
+    ASSERT_TRUE(eventually([] { return TRELVIX_COUNTER_READ(Comm_Sent) > 0; }));
+    ASSERT_EQ(Comm_Purge(TRELVIX_PURGE_TX), 1);
+    // The writer is free again: a drain of what is left (nothing) succeeds,
+    // and a later send still goes out.
+    EXPECT_EQ(Comm_Drain(5000), 1);
+    const uint32_t afterPurge = TRELVIX_COUNTER_READ(Comm_Sent);
+    EXPECT_LT(afterPurge, big.size());
+    pty.read(big.size(), 200ms); // what reached the pty before the purge
+    ASSERT_EQ(Comm_Send("after", 5), 1);
+    const std::string drained = pty.readUntil("after", 5s);
+    ASSERT_NE(drained.find("after"), std::string::npos);
+    EXPECT_EQ(drained.find("queued"), std::string::npos);
+}
+
+TEST_F(Channel, DrainWaitsForTheWriterAndIsBounded)
+{
+    auto *port = startFake();
+    port->holdWrites(true);
+    ASSERT_EQ(Comm_Send("held", 4), 1);
+    EXPECT_EQ(Comm_Drain(200), 0); // still held when the time runs out
+    port->holdWrites(false);
+    EXPECT_EQ(Comm_Drain(5000), 1);
+    EXPECT_EQ(port->written(), "held");
+}
+
+TEST_F(Channel, ControlCallsActOnTheChannelsPortOnly)
+{
+    EXPECT_EQ(Comm_SetDtr(0), 0); // no channel
+    EXPECT_EQ(Comm_OutputQueue(), -1);
+    EXPECT_EQ(Comm_Purge(TRELVIX_PURGE_RX | TRELVIX_PURGE_TX), 0);
+    auto *port = startFake();
+    EXPECT_EQ(Comm_SetDtr(0), 1);
+    EXPECT_FALSE(port->dtr());
+    EXPECT_EQ(Comm_SetDtr(1), 1);
+    EXPECT_TRUE(port->dtr());
+    EXPECT_EQ(Comm_SetSpeed(19200), 1);
+    EXPECT_EQ(port->settings().speed, 19200u);
+    EXPECT_EQ(Comm_OutputQueue(), 0);
+}
+
 // --- a cut cable ---
 
 TEST_F(Channel, FarEndClosingIsReportedAndStopsTheChannel)

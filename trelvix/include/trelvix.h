@@ -117,6 +117,25 @@ TRELVIX_API extern uint32_t Comm_Errors;
                                        cable, unplugged): the channel's
                                        threads have ended */
 
+/* Control of the open channel's port, for the object transfers. Each returns
+   0 when no channel is open.
+   Comm_Purge drops queued output (TRELVIX_PURGE_TX: sends still queued for
+   the writer, a write in progress, and the driver's output buffer) and/or
+   unread input (TRELVIX_PURGE_RX: the driver's input buffer). */
+#define TRELVIX_PURGE_RX 0x1u
+#define TRELVIX_PURGE_TX 0x2u
+TRELVIX_API int Comm_Purge(uint32_t what);
+/* Bytes waiting in the driver's output queue; -1 without a channel. A
+   pseudo-terminal always reports 0. */
+TRELVIX_API int Comm_OutputQueue(void);
+/* Waits until every queued send has been written and the driver has sent
+   it, at most timeoutMs; 1 when it has. */
+TRELVIX_API int Comm_Drain(uint32_t timeoutMs);
+/* Raises (1) or drops (0) DTR; 0 where the device has no control lines. */
+TRELVIX_API int Comm_SetDtr(int on);
+/* Changes the port's line speed, the other settings kept; 1 on success. */
+TRELVIX_API int Comm_SetSpeed(uint32_t speed);
+
 #define TRELVIX_COUNTER_READ(counter) __atomic_load_n(&(counter), __ATOMIC_SEQ_CST)
 #define TRELVIX_COUNTER_TAKE(counter) __atomic_exchange_n(&(counter), 0u, __ATOMIC_SEQ_CST)
 

@@ -49,17 +49,22 @@ struct ChannelState {
     std::unique_ptr<Port> ownedPort; // set when Comm_Stop(1) could not wait for a thread
     std::atomic<TrelvixReceiveFn> receive{nullptr};
     Event stop;
+    // Breaks the write in progress: set by a stop and by an output purge.
+    Event writeAbort;
 
     std::mutex mutex;
     std::condition_variable changed;
     std::deque<std::vector<char>> queue;
     bool writerAlive = true;
     bool readerAlive = true;
+    bool writing = false;    // the writer holds a request
+    uint64_t purges = 0;     // output purges so far: a request taken before one is dropped
 
     // Ends both threads: Comm_Stop, or a cut cable seen by either thread.
     void requestStop()
     {
         stop.set();
+        writeAbort.set();
         std::lock_guard lock(mutex);
         changed.notify_all();
     }
@@ -107,21 +112,30 @@ void readerLoop(std::shared_ptr<ChannelState> state)
     state->markEnded(&ChannelState::readerAlive);
 }
 
-// Writes one request in chunks; false ends the writer.
-bool writeRequest(ChannelState &state, const std::vector<char> &bytes)
+bool purgedSince(ChannelState &state, uint64_t purges)
+{
+    std::lock_guard lock(state.mutex);
+    return state.purges != purges;
+}
+
+// Writes one request in chunks; false ends the writer. An output purge
+// abandons the rest of the request.
+bool writeRequest(ChannelState &state, const std::vector<char> &bytes, uint64_t purges)
 {
     size_t done = 0;
-    while (done < bytes.size()) {
+    while (done < bytes.size() && !purgedSince(state, purges)) {
         const size_t chunk = std::min(kWriteChunk, bytes.size() - done);
         addSent(static_cast<int64_t>(chunk));
-        IoResult r = state.port->write(bytes.data() + done, chunk, &state.stop);
+        IoResult r = state.port->write(bytes.data() + done, chunk, &state.writeAbort);
         addSent(static_cast<int64_t>(r.count) - static_cast<int64_t>(chunk));
         if (r.status == IoResult::Hangup || r.status == IoResult::Failed) {
             cutCable(state);
             return false;
         }
-        if (r.status != IoResult::Ok)
+        if (state.stop.isSet())
             return false;
+        if (r.status != IoResult::Ok)
+            return true; // purged while writing (or the write time-out): drop the rest
         done += r.count;
     }
     return true;
@@ -131,20 +145,32 @@ void writerLoop(std::shared_ptr<ChannelState> state)
 {
     for (;;) {
         std::vector<char> request;
+        uint64_t purges = 0;
         {
             std::unique_lock lock(state->mutex);
+            state->writing = false;
+            state->changed.notify_all();
             state->changed.wait(lock, [&] { return !state->queue.empty() || state->stop.isSet(); });
             if (state->stop.isSet())
                 break;
             request = std::move(state->queue.front());
             state->queue.pop_front();
+            state->writing = true;
+            purges = state->purges;
+            // A purge made while the writer was idle has nothing left to
+            // break. A stop sets the event after its flag, so a stop that
+            // this reset could hide is seen just below.
+            state->writeAbort.reset();
+            if (state->stop.isSet())
+                break;
         }
-        if (!writeRequest(*state, request))
+        if (!writeRequest(*state, request, purges))
             break;
     }
     state->port->purge(kPurgeTx);
     std::lock_guard lock(state->mutex);
     state->queue.clear();
+    state->writing = false;
     state->writerAlive = false;
     state->changed.notify_all();
 }
@@ -191,7 +217,7 @@ extern "C" TRELVIX_API int Comm_Start(TrelvixPort *port, TrelvixReceiveFn receiv
     if (g_running.load() || g_port || !port || !receive)
         return 0;
     auto state = std::make_shared<ChannelState>();
-    if (!state->stop.valid())
+    if (!state->stop.valid() || !state->writeAbort.valid())
         return 0;
     state->port = port;
     state->receive = receive;
@@ -287,4 +313,74 @@ extern "C" TRELVIX_API int Comm_SendLine(const char *text)
 {
     Comm_SendString(text);
     return Comm_Send("\r", 1);
+}
+
+namespace {
+
+std::shared_ptr<ChannelState> currentChannel()
+{
+    std::lock_guard lock(g_api);
+    return g_state;
+}
+
+} // namespace
+
+extern "C" TRELVIX_API int Comm_Purge(uint32_t what)
+{
+    auto state = currentChannel();
+    if (!state)
+        return 0;
+    if (what & TRELVIX_PURGE_TX) {
+        {
+            std::lock_guard lock(state->mutex);
+            state->queue.clear();
+            ++state->purges;
+            state->writeAbort.set();
+            state->changed.notify_all();
+        }
+        state->port->purge(kPurgeTx);
+    }
+    if (what & TRELVIX_PURGE_RX)
+        state->port->purge(kPurgeRx);
+    return 1;
+}
+
+extern "C" TRELVIX_API int Comm_OutputQueue(void)
+{
+    auto state = currentChannel();
+    return state ? state->port->outputQueue() : -1;
+}
+
+extern "C" TRELVIX_API int Comm_Drain(uint32_t timeoutMs)
+{
+    auto state = currentChannel();
+    if (!state)
+        return 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    {
+        std::unique_lock lock(state->mutex);
+        const bool idle = state->changed.wait_until(lock, deadline, [&] {
+            return (state->queue.empty() && !state->writing) || !state->writerAlive;
+        });
+        if (!idle || !state->writerAlive)
+            return 0;
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    return state->port->drain(static_cast<int>(std::max<int64_t>(0, left.count()))) ? 1 : 0;
+}
+
+extern "C" TRELVIX_API int Comm_SetDtr(int on)
+{
+    auto state = currentChannel();
+    return state && state->port->setDtr(on != 0) ? 1 : 0;
+}
+
+extern "C" TRELVIX_API int Comm_SetSpeed(uint32_t speed)
+{
+    auto state = currentChannel();
+    if (!state)
+        return 0;
+    TrelvixLineSettings settings = state->port->settings();
+    settings.speed = speed;
+    return state->port->applySettings(settings) ? 1 : 0;
 }
