@@ -78,6 +78,12 @@ void ConnectionState::SavePhoneQuirks(std::uint32_t quirks, QuirksStore *store)
         store->saveQuirks(imei, quirks);
 }
 
+void ConnectionState::setSpeed(int speed)
+{
+    std::lock_guard lock(mutex_);
+    phone_.speed = speed;
+}
+
 bool ConnectionState::takePhoneLock(const std::function<bool()> &giveUp)
 {
     while (!giveUp())

@@ -72,6 +72,9 @@ public:
     // Stores new quirk flags for the connected phone and keeps them under
     // its IMEI.
     void SavePhoneQuirks(std::uint32_t quirks, QuirksStore *store);
+    // The line speed after a change made with the phone lock held (the
+    // slow retry of an upload).
+    void setSpeed(int speed);
 
     // Takes phoneLock, checking `giveUp` every 100 ms while another exchange
     // (or a detection waiting for the next phone) holds it; false when it

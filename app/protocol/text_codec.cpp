@@ -109,4 +109,14 @@ std::string Utf16ToUtf8(std::u16string_view text)
     return convert("UTF-8", "UTF-16LE", bytes, "\xEF\xBF\xBD", 2, false);
 }
 
+std::u16string Utf8ToUtf16(std::string_view utf8)
+{
+    const std::string bytes = convert("UTF-16LE", "UTF-8", utf8, "\xFD\xFF", 1, true);
+    std::u16string out(bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                       static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    return out;
+}
+
 } // namespace quillora

@@ -26,5 +26,7 @@ std::string FromCodePage(std::string_view bytes);
 std::u16string DecodeHexText(std::string_view hex);
 // UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
+// UTF-8 to UTF-16 (titles sent to the phone); malformed input becomes U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view utf8);
 
 } // namespace quillora

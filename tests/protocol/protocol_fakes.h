@@ -68,3 +68,95 @@ struct RecordingSink : quillora::CommandSink {
 };
 
 } // namespace protocol_test
+
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <thread>
+
+namespace protocol_test {
+
+// A phone that answers from a script: every command (the text before its
+// CR) is recorded, and the reply scripted for it goes into the session from
+// a thread of its own, in small chunks, as the serial reader delivers it.
+// A command without a reply gets silence. Call stop() before the session
+// goes (a fixture's destructor does).
+class ScriptedPhone : public quillora::CommandSink {
+public:
+    explicit ScriptedPhone(size_t chunk = 61) : chunk_(chunk) {}
+    ~ScriptedPhone() override { stop(); }
+
+    void attach(quillora::PhoneSession &session) { session_ = &session; }
+    void answer(const std::string &command, const std::string &reply)
+    {
+        std::lock_guard lock(mutex_);
+        replies_[command] = reply;
+    }
+
+    bool send(const void *data, size_t length) override
+    {
+        std::lock_guard lock(mutex_);
+        pending_.append(static_cast<const char *>(data), length);
+        size_t cr;
+        while ((cr = pending_.find('\r')) != std::string::npos) {
+            const std::string command = pending_.substr(0, cr);
+            pending_.erase(0, cr + 1);
+            commands_.push_back(command);
+            if (const auto reply = replies_.find(command); reply != replies_.end())
+                outgoing_.push_back(reply->second);
+        }
+        if (!worker_.joinable())
+            worker_ = std::thread([this] { deliver(); });
+        wake_.notify_all();
+        return true;
+    }
+
+    std::vector<std::string> commands()
+    {
+        std::lock_guard lock(mutex_);
+        return commands_;
+    }
+
+    void stop()
+    {
+        {
+            std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        wake_.notify_all();
+        if (worker_.joinable())
+            worker_.join();
+    }
+
+private:
+    void deliver()
+    {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [this] { return stopping_ || !outgoing_.empty(); });
+            if (stopping_)
+                return;
+            const std::string reply = std::move(outgoing_.front());
+            outgoing_.pop_front();
+            lock.unlock();
+            for (size_t pos = 0; pos < reply.size(); pos += chunk_) {
+                const std::string piece = reply.substr(pos, chunk_);
+                session_->receive(piece.data(), static_cast<std::uint32_t>(piece.size()));
+            }
+            lock.lock();
+        }
+    }
+
+    const size_t chunk_;
+    quillora::PhoneSession *session_ = nullptr;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::map<std::string, std::string> replies_;
+    std::vector<std::string> commands_;
+    std::deque<std::string> outgoing_;
+    std::string pending_;
+    bool stopping_ = false;
+    std::thread worker_;
+};
+
+} // namespace protocol_test
