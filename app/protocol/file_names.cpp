@@ -89,11 +89,19 @@ bool isBlank(char32_t c)
            c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
-// C0, DEL and C1 controls, and what a file name on a FAT card or a Windows
-// share cannot hold (the phone's own files end up there too).
+// The bidirectional marks and overrides: "U+202E gpj.exe" shows as
+// "exe.jpg" in a file manager.
+bool isBidiControl(char32_t c)
+{
+    return c == 0x200E || c == 0x200F || c == 0x061C || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// C0, DEL and C1 controls, the bidirectional controls, and what a file name
+// on a FAT card or a Windows share cannot hold (the phone's own files end up
+// there too).
 bool needsReplacing(char32_t c)
 {
-    if (c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F))
+    if (c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || isBidiControl(c))
         return true;
     switch (c) {
     case '"':

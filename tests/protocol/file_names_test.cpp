@@ -48,6 +48,8 @@ TEST(SafeStem, Replacements)
         {"bad\xFF" "byte", "bad\xEF\xBF\xBD" "byte"},
         {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"}, // an overlong "/" is no "/"
         {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"photo\xE2\x80\xAEgpj.exe", "photo_gpj.exe"}, // a right-to-left override
+        {"a\xE2\x81\xA6" "b\xE2\x80\x8F", "a_b_"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(SafeStem(c.title, quillora::kMaxFileNameBytes), c.stem) << "title \"" << c.title << "\"";
