@@ -5,15 +5,41 @@
 //   quillora-cli languages                   the languages carried
 //   quillora-cli convert IN OUT              a playable WAV copy of a received sound
 //   quillora-cli compress IN OUT             a WAV sound in the phone's ADPCM form
+//   quillora-cli ports|detect|info|list|get|send|delete ...   the phone (--help)
+#include "app_settings.h"
+#include "cli_options.h"
 #include "languages.h"
+#include "phone_commands.h"
+#include "settings_store.h"
 #include "sound_commands.h"
+#include "terminal_progress.h"
+#include "terminal_prompt.h"
 #include "ui_strings.h"
+#include "ui_text_source.h"
 #include "version_info.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
+
+// _Exit skips the leak check that would run at exit; it is done by hand.
+#if defined(__SANITIZE_ADDRESS__)
+#define QUILLORA_LEAK_CHECK 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUILLORA_LEAK_CHECK 1
+#endif
+#endif
+#ifndef QUILLORA_LEAK_CHECK
+#define QUILLORA_LEAK_CHECK 0
+#endif
+#if QUILLORA_LEAK_CHECK
+#include <sanitizer/lsan_interface.h>
+#endif
 
 using namespace quillora;
 
@@ -21,14 +47,10 @@ namespace {
 
 int usage()
 {
-    std::fputs("usage: quillora-cli string ID [--lang LOCALE]\n"
-               "       quillora-cli languages\n"
-               "       quillora-cli version\n"
-               "       quillora-cli convert IN OUT    (AMR or the phone's ADPCM to a PCM WAV)\n"
-               "       quillora-cli compress IN OUT   (a WAV sound to the phone's ADPCM form)\n"
-               "LOCALE is a locale id (1036) or a name (fr-FR); ID is a number or a named id (dlg112.caption).\n",
+    std::fputs(qUtf8Printable(cli::generalHelp()), stderr);
+    std::fputs("LOCALE is a locale id (1036) or a name (fr-FR); ID is a number or a named id (dlg112.caption).\n",
                stderr);
-    return 2;
+    return cli::exit_code::kUsage;
 }
 
 // "1036" or "fr-FR" / "fr_FR" / "fr".
@@ -71,6 +93,45 @@ int printLanguages()
     return 0;
 }
 
+int runPhoneCommand(const QStringList& args)
+{
+    const cli::ParseResult parsed = cli::parseCommandLine(args);
+    if (!parsed.options) {
+        std::fprintf(stderr, "quillora-cli: %s\n(quillora-cli %s --help tells more)\n", qUtf8Printable(parsed.error),
+                     qUtf8Printable(args.first()));
+        return cli::exit_code::kUsage;
+    }
+    const cli::CliOptions& options = *parsed.options;
+    if (options.help) {
+        std::fputs(qUtf8Printable(cli::commandHelp(options.command)), stdout);
+        return cli::exit_code::kSuccess;
+    }
+    const VersionInfo version = VersionInfo::current();
+    const QString company = version.stringValue(QStringLiteral("CompanyShortName"));
+    SettingsStore settings(SettingsStore::defaultFilePath(company));
+    // The program's language, as the settings hold it, without storing it back.
+    setUiLanguageForLookups(readLanguageSetting(settings, defaultUiLanguage()));
+    UiTextSource texts;
+    cli::AnswerReader reader(stdin);
+    cli::CommandEnvironment environment{cli::Console::standard(), texts, settings, reader,
+                                        isatty(STDIN_FILENO) == 1, company.toStdString()};
+    return cli::RunPhoneCommand(options, environment);
+}
+
+// Detection's port threads are detached: the one that handed the phone over,
+// and the others after a stop, end on their own a moment later, and the
+// library has no call to wait for them. Ending without the static
+// destructors keeps them from running under such a thread. The phone
+// command has stopped the channel and written its files by now.
+[[noreturn]] void endAfterDetection(int code)
+{
+    std::fflush(nullptr);
+#if QUILLORA_LEAK_CHECK
+    __lsan_do_leak_check();
+#endif
+    std::_Exit(code);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -79,6 +140,15 @@ int main(int argc, char** argv)
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return usage();
+    if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h") ||
+        args.first() == QLatin1String("help")) {
+        if (args.size() > 1 && cli::isPhoneCommand(args[1]))
+            return runPhoneCommand({args[1], QStringLiteral("--help")});
+        std::fputs(qUtf8Printable(cli::generalHelp()), stdout);
+        return cli::exit_code::kSuccess;
+    }
+    if (cli::isPhoneCommand(args.first()))
+        endAfterDetection(runPhoneCommand(args));
     const QString command = args.takeFirst();
     if (command == QLatin1String("string"))
         return printString(args);

@@ -32,6 +32,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <thread>
@@ -76,6 +77,18 @@ std::string withExtension(const std::string &path, std::string_view extension)
     return path.substr(0, stemEnd) + std::string(extension);
 }
 
+// A ".." step lets a path leave the folder it seems to name.
+bool climbsOut(std::string_view path)
+{
+    for (size_t start = 0; start <= path.size();) {
+        const size_t end = std::min(path.find('/', start), path.size());
+        if (path.substr(start, end - start) == "..")
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 bool exists(const std::string &path)
 {
     struct stat info {};
@@ -92,11 +105,21 @@ public:
     void create(const std::string &folder)
     {
         discard();
-        std::string name = folder + "/.quillora-XXXXXX.part";
-        fd_ = ::mkostemps(name.data(), 5, O_CLOEXEC);
-        if (fd_ < 0)
-            throw ProtocolError{1};
-        path_ = std::move(name);
+        // Not mkstemp: its files are private (0600), and the rename would
+        // hand that on to the user's file. Mode 0666 takes the umask.
+        thread_local std::mt19937_64 random{std::random_device{}()};
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string name = folder + "/.quillora-" + std::to_string(random()) + ".part";
+            const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd >= 0) {
+                fd_ = fd;
+                path_ = std::move(name);
+                return;
+            }
+            if (errno != EEXIST)
+                break;
+        }
+        throw ProtocolError{1};
     }
     void write(const std::uint8_t *data, size_t n)
     {
@@ -207,6 +230,7 @@ private:
     const TextSource &texts_;
     bool usePackage_ = false;
     bool replaceAll_ = false;
+    bool phoneSending_ = false; // the phone answered +KPSR for the current item
     std::uint32_t declared_ = 0;
     std::uint64_t received_ = 0;
     std::uint64_t stored_ = 0;
@@ -226,10 +250,11 @@ bool Retrieval::receiveItem(int index, int count)
         return true;
     progress_.setObjectName(item.name);
     PendingFile out;
+    phoneSending_ = false;
     bool inDataPhase = false;
     try {
         const std::string folder = folderOf(item.path);
-        if (JoinInFolder(folder, FileNameOf(item.path)).empty())
+        if (JoinInFolder(folder, FileNameOf(item.path)).empty() || climbsOut(item.path))
             throw ProtocolError{1};
         out.create(folder);
         declared_ = request(item, folder);
@@ -248,7 +273,9 @@ bool Retrieval::receiveItem(int index, int count)
         progress_.setStep(text(text_id::kClosingSession));
         finish(out, item);
     } catch (const ProtocolError &error) {
-        if (inDataPhase)
+        // Once the phone has announced the object it sends it: a failure
+        // from then on (a refused length, a cancel) leaves the data mode.
+        if (inDataPhase || phoneSending_)
             leaveDataMode();
         out.discard();
         ReportFailure(context_, progress_, error.code, item.name, kRetrievalTexts);
@@ -276,6 +303,7 @@ std::uint32_t Retrieval::request(const TransferItem &item, const std::string &fo
         CheckErrorReply(*line);
         throw ProtocolError{error_code::kUnexpectedReply};
     }
+    phoneSending_ = true;
     checkCancel();
     const auto declared = LeadingNumber(std::string_view(*line).substr(kPrefix.size()));
     if (!declared)

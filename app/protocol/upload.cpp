@@ -19,6 +19,7 @@
 #include "text_source.h"
 #include "wav_convert.h"
 
+#include <cctype>
 #include <chrono>
 #include <thread>
 
@@ -138,9 +139,11 @@ void Upload::monitorDataPhase(std::uint32_t length, Variant variant)
         }
         progress_.setPosition(sent);
         if (session_.WaitForData(std::chrono::milliseconds(0)))
-            return; // the phone has answered already
+            break; // the phone has answered already
         std::this_thread::sleep_for(std::chrono::milliseconds(variant == Variant::SendOne ? 5 : 50));
     } while (sent < nearEnd);
+    if (sent < nearEnd)
+        return; // an early answer: the acknowledgment step reads it
     context_.link.drain(static_cast<int>(session_.scaled(15000).count()));
     progress_.setPosition(length);
     progress_.setStep(text(text_id::kWaitingAck));
@@ -233,6 +236,7 @@ bool SingleUpload::attempt()
         const auto length = static_cast<std::uint32_t>(data.size());
         progress_.setRange(length);
         progress_.setStep(text(text_id::kOpeningSession));
+        checkCancel(); // a run cancelled before it started sends nothing
         askLimit(length);
         checkCancel();
         do {
@@ -273,9 +277,13 @@ void SingleUpload::askLimit(std::uint32_t length)
         CheckErrorReply(*line);
         throw ProtocolError{error_code::kUnexpectedReply};
     }
-    // The number bounds the object; one too large for 32 bits bounds nothing.
-    const auto limit = LeadingNumber(std::string_view(*line).substr(kPrefix.size()));
-    if (limit && length >= *limit)
+    // The number bounds the object: no number bounds it to nothing, one too
+    // large for 32 bits does not bound it at all.
+    const std::string_view number = std::string_view(*line).substr(kPrefix.size());
+    const auto limit = LeadingNumber(number);
+    const bool hasDigits = number.find_first_not_of(' ') != std::string_view::npos &&
+                           std::isdigit(static_cast<unsigned char>(number[number.find_first_not_of(' ')]));
+    if ((!hasDigits || limit) && length >= limit.value_or(0))
         throw ProtocolError{4};
     session_.ExpectLine("OK", 2000);
 }
@@ -408,6 +416,7 @@ bool BatchUpload::sendItem(int index, int count)
         progress_.setStep(text(text_id::kOpeningSession));
         progress_.setStep(text(dataStep()));
         const std::string typeName = ToCodePage(std::string(TypeNameOf(item.types[0])));
+        checkCancel();
         session_.SendCommand(Format("AT+KPSW=\"%s\",%u", typeName.c_str(), total));
         session_.ExpectLine("CONNECT", 10000);
         connected_ = true;

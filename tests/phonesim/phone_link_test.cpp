@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <future>
 #include <poll.h>
@@ -51,6 +52,48 @@ public:
         tcsetattr(fd_, TCSANOW, &tio);
     }
     bool write(std::string_view bytes) { return ::write(fd_, bytes.data(), bytes.size()) == ssize_t(bytes.size()); }
+
+    // Writes as much as the phone takes within the time; the count written.
+    size_t writeAll(std::string_view bytes, std::chrono::milliseconds timeout)
+    {
+        const auto deadline = Clock::now() + timeout;
+        size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+            if (n > 0) {
+                done += static_cast<size_t>(n);
+                continue;
+            }
+            if (n < 0 && errno != EAGAIN && errno != EINTR)
+                break;
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+            pollfd p{fd_, POLLOUT, 0};
+            if (left <= 0 || poll(&p, 1, static_cast<int>(left)) <= 0)
+                break;
+        }
+        return done;
+    }
+
+    // Exactly n bytes, or fewer when the time is up.
+    std::string readCount(size_t n, std::chrono::milliseconds timeout)
+    {
+        std::string got;
+        got.reserve(n);
+        std::vector<char> buffer(64 << 10);
+        const auto deadline = Clock::now() + timeout;
+        while (got.size() < n) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+            pollfd p{fd_, POLLIN, 0};
+            if (left <= 0 || poll(&p, 1, static_cast<int>(left)) <= 0)
+                break;
+            const ssize_t r = read(fd_, buffer.data(), std::min(buffer.size(), n - got.size()));
+            if (r > 0)
+                got.append(buffer.data(), static_cast<size_t>(r));
+            else if (r == 0 || errno == EIO)
+                break;
+        }
+        return got;
+    }
 
     struct Got {
         std::string bytes;
@@ -242,6 +285,131 @@ TEST(FakePortPhone, AnswersWritesAtThePortsSpeed)
     phone.detach();
     port.write("AT\r", 3, nullptr);
     EXPECT_EQ(readPort(port, "OK", 300ms), "") << "a detached phone is gone";
+}
+
+// The object package as the PC builds it: a title section, then the object.
+std::string packageOf(std::u16string_view title, uint16_t type, const std::string &object)
+{
+    const auto le = [](uint32_t v, int width) {
+        std::string out;
+        for (int i = 0; i < width; ++i)
+            out += static_cast<char>((v >> (8 * i)) & 0xFF);
+        return out;
+    };
+    std::string titleBytes;
+    for (char16_t c : title)
+        titleBytes += le(c, 2);
+    const std::string sections = le(0, 2) + le(0, 2) + le(static_cast<uint32_t>(titleBytes.size()), 4) + titleBytes +
+                                 le(type, 2) + le(1, 2) + le(static_cast<uint32_t>(object.size()), 4) + object;
+    return le(static_cast<uint32_t>(4 + sections.size()), 4) + std::string("\x01\x00\x01\x00", 4) + sections;
+}
+
+std::string patterned(size_t n)
+{
+    std::string out(n, '\0');
+    for (size_t i = 0; i < n; ++i)
+        out[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
+    return out;
+}
+
+const std::string kFirstName = "0050006900630030003000300031"; // Pic0001
+
+TEST(PtyPhoneObjects, SeveralMegabytesUpAndDownUnthrottled)
+{
+    PtyPhone phone({.echo = false});
+    Slave line(phone.slavePath());
+    ASSERT_GE(line.fd(), 0);
+    const std::string object = patterned(4u << 20);
+    const std::string data = packageOf(u"Big", 104, object);
+    ASSERT_TRUE(line.write("AT+KPSW=\"JPEG\"," + std::to_string(data.size()) + "\r"));
+    ASSERT_EQ(line.readUntil("CONNECT\r\n", 2s).bytes, "\r\nCONNECT\r\n");
+    ASSERT_EQ(line.writeAll(data, 30s), data.size());
+    EXPECT_EQ(line.readUntil("OK\r\n", 10s).bytes,
+              "\r\nNO CARRIER\r\n\r\n+KPSW: \"" + kFirstName + "\"," + std::to_string(object.size()) +
+                  "\r\n\r\nOK\r\n");
+    bool same = false;
+    phone.withStore([&](phonesim::ObjectStore &store) {
+        const auto *stored = store.find(u"Pic0001");
+        same = stored && *stored->data == object && stored->title == u"Big";
+    });
+    EXPECT_TRUE(same);
+
+    const std::string head = "\r\n+KPSR: " + std::to_string(data.size()) + "\r\n\r\nCONNECT\r\n";
+    const std::string tail = "\r\nNO CARRIER\r\n";
+    ASSERT_TRUE(line.write("AT+KPSR=\"" + kFirstName + "\"\r"));
+    const std::string got = line.readCount(head.size() + data.size() + tail.size(), 30s);
+    ASSERT_EQ(got.size(), head.size() + data.size() + tail.size());
+    EXPECT_EQ(got.substr(0, head.size()), head);
+    EXPECT_TRUE(got.compare(head.size(), data.size(), data) == 0) << "the package comes back byte for byte";
+    EXPECT_EQ(got.substr(got.size() - tail.size()), tail);
+}
+
+TEST(PtyPhoneObjects, LineRateBoundsBothDirections)
+{
+    const std::string object = patterned(20000);
+    PtyPhone phone({.echo = false, .lineRate = 20000});
+    Slave line(phone.slavePath());
+    const std::string data = packageOf(u"", 104, object);
+    ASSERT_TRUE(line.write("AT+KPSW=\"JPEG\"," + std::to_string(data.size()) + "\r"));
+    ASSERT_EQ(line.readUntil("CONNECT\r\n", 2s).bytes, "\r\nCONNECT\r\n");
+    auto start = Clock::now();
+    ASSERT_EQ(line.writeAll(data, 10s), data.size());
+    ASSERT_NE(line.readUntil("OK\r\n", 10s).bytes.find("+KPSW: "), std::string::npos);
+    EXPECT_GE(Clock::now() - start, 800ms) << "one second of data at 20000 bytes a second";
+
+    ASSERT_TRUE(line.write("AT+KPSR=\"" + kFirstName + "\"\r"));
+    start = Clock::now();
+    const std::string got = line.readCount(data.size() + 40, 10s);
+    EXPECT_NE(got.find("NO CARRIER"), std::string::npos);
+    EXPECT_GE(Clock::now() - start, 800ms);
+}
+
+TEST(PtyPhoneObjects, AStalledPhoneLeavesTheWriterBlockedOrLate)
+{
+    const std::string data(1u << 20, 'd');
+    const std::string command = "AT+KPSW=\"MIDI\"," + std::to_string(data.size()) + "\r";
+    {
+        PtyPhone phone({.protocolVersion = "2.00", .echo = false, .dataStallAfterBytes = 1000});
+        Slave line(phone.slavePath());
+        ASSERT_TRUE(line.write(command));
+        ASSERT_EQ(line.readUntil("CONNECT\r\n", 2s).bytes, "\r\nCONNECT\r\n");
+        // The pty's buffer takes some; then writes block for good.
+        const size_t written = line.writeAll(data, 1s);
+        EXPECT_LT(written, data.size());
+        EXPECT_GE(written, 1000u);
+        EXPECT_EQ(line.readUntil("", 200ms).bytes, "");
+    }
+    PtyPhone phone({.protocolVersion = "2.00", .echo = false, .dataStallAfterBytes = 1000, .dataStallMs = 300});
+    Slave line(phone.slavePath());
+    ASSERT_TRUE(line.write(command));
+    ASSERT_EQ(line.readUntil("CONNECT\r\n", 2s).bytes, "\r\nCONNECT\r\n");
+    const auto start = Clock::now();
+    ASSERT_EQ(line.writeAll(data, 10s), data.size());
+    EXPECT_NE(line.readUntil("OK\r\n", 10s).bytes.find("+KPSW: "), std::string::npos);
+    EXPECT_GE(Clock::now() - start, 300ms);
+}
+
+TEST(FakePortPhone, ReadStallHoldsWritesAndResumes)
+{
+    trelvix::FakePort port;
+    std::promise<void> stalled;
+    FakePortPhone phone(port, {.protocolVersion = "2.00", .echo = false, .dataStallAfterBytes = 2, .dataStallMs = 100},
+                        [&](const phonesim::PhoneModel::Exchange &e) {
+                            if (e.note.rfind("stopped reading", 0) == 0)
+                                stalled.set_value();
+                        });
+    const std::string command = "AT+KPSW=\"MIDI\",4\r";
+    port.write(command.data(), command.size(), nullptr);
+    EXPECT_EQ(readPort(port, "CONNECT\r\n", 2s), "\r\nCONNECT\r\n");
+    const auto start = Clock::now();
+    port.write("MT", 2, nullptr);
+    port.write("hd", 2, nullptr);
+    ASSERT_EQ(stalled.get_future().wait_for(2s), std::future_status::ready);
+    EXPECT_NE(readPort(port, "OK\r\n", 3s).find("+KPSW: "), std::string::npos);
+    EXPECT_GE(Clock::now() - start, 100ms);
+    std::string data;
+    phone.withStore([&](phonesim::ObjectStore &store) { data = *store.objects().at(0).data; });
+    EXPECT_EQ(data, "MThd");
 }
 
 TEST(FakePortPhone, HangupCutsThePort)

@@ -66,13 +66,15 @@ TEST(TextCommands, EchoIsTheLineAsReceivedUntilE0)
 
 TEST(TextCommands, IdentificationLineAndItsParts)
 {
+    // +KDOBJ? answers the free bytes of the empty 256 MiB store.
     PhoneModel phone({.echo = false});
     EXPECT_EQ(ask(phone, "AT+CMEE=1;+CGMI;+CGMM;+CGSN;+KDOBJ?\r"),
-              "\r\n+CGMI: QUILLORA LABS\r\n\r\n+CGMM: QP-200\r\n\r\n351234567890123\r\n\r\n+KDOBJ: 3\r\n\r\nOK\r\n");
+              "\r\n+CGMI: QUILLORA LABS\r\n\r\n+CGMM: QP-200\r\n\r\n351234567890123\r\n\r\n+KDOBJ: 268435456\r\n"
+              "\r\nOK\r\n");
     EXPECT_EQ(phone.errorMode(), 1);
     EXPECT_EQ(ask(phone, "at+cgmi\r"), "\r\n+CGMI: QUILLORA LABS\r\n\r\nOK\r\n");
     EXPECT_EQ(ask(phone, "AT+CGSN\r"), "\r\n351234567890123\r\n\r\nOK\r\n");
-    EXPECT_EQ(ask(phone, "AT+KDOBJ?\r"), "\r\n+KDOBJ: 3\r\n\r\nOK\r\n");
+    EXPECT_EQ(ask(phone, "AT+KDOBJ?\r"), "\r\n+KDOBJ: 268435456\r\n\r\nOK\r\n");
     EXPECT_EQ(ask(phone, "AT+KPSV\r"), "\r\n+KPSV: 2.01\r\n\r\nOK\r\n");
     for (const char *unknown : {"AT+CGMI=1\r", "AT+FOO\r", "ATZ\r", "HELLO\r", "AT+KDOBJ\r", "ATV0\r"})
         EXPECT_EQ(ask(phone, unknown), "\r\nERROR\r\n") << unknown;

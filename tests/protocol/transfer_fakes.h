@@ -22,6 +22,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -38,8 +39,12 @@ public:
     void purgeInput() override { ++inputPurges; }
     bool setDtr(bool on) override
     {
-        std::lock_guard lock(mutex);
-        dtr.push_back(on);
+        {
+            std::lock_guard lock(mutex);
+            dtr.push_back(on);
+        }
+        if (onDtr)
+            onDtr(on);
         return true;
     }
     bool setSpeed(int speed) override
@@ -71,6 +76,8 @@ public:
     std::mutex mutex;
     std::vector<bool> dtr;
     std::vector<int> speeds;
+    // Called after each DTR change; a phone answers the change from here.
+    std::function<void(bool on)> onDtr;
 };
 
 // One expected command and what the phone does with it.
@@ -247,8 +254,13 @@ struct RecordingProgress final : quillora::TransferProgress {
     void setRange(std::uint32_t total) override { record("range", std::to_string(total)); }
     void setPosition(std::uint32_t value) override
     {
-        std::lock_guard lock(mutex);
-        lastPosition = value;
+        {
+            std::lock_guard lock(mutex);
+            lastPosition = value;
+            positions.push_back(value);
+        }
+        if (onPosition)
+            onPosition(value);
     }
     void record(const char *what, const std::string &text)
     {
@@ -267,6 +279,10 @@ struct RecordingProgress final : quillora::TransferProgress {
     std::mutex mutex;
     std::vector<std::string> events;
     std::uint32_t lastPosition = 0;
+    std::vector<std::uint32_t> positions;
+    // Called on the operation's thread after each position; a test cancels
+    // or damages the line from here at a chosen point of a data phase.
+    std::function<void(std::uint32_t position)> onPosition;
 };
 
 // Answers the run's questions from a script and counts them.
@@ -324,6 +340,31 @@ struct TransferRig {
     ScriptedQuestions questions;
     RecordingProgress progress;
     std::vector<int> shownSpeeds;
+};
+
+// An item source over a fixed list: records what the run asked of it, and
+// skips the indexes in `skip` (fetch returns false for them).
+struct ListItemSource final : quillora::ItemSource {
+    int restart(quillora::TransferProgress &) override
+    {
+        ++restarts;
+        return static_cast<int>(items.size());
+    }
+    bool fetch(quillora::TransferProgress &, int index, quillora::TransferItem &item) override
+    {
+        fetched.push_back(index);
+        if (skip.count(index) || index < 1 || index > static_cast<int>(items.size()))
+            return false;
+        item = items[static_cast<size_t>(index - 1)];
+        return true;
+    }
+    void done(quillora::TransferProgress &, int index) override { doneItems.push_back(index); }
+
+    std::vector<quillora::TransferItem> items;
+    std::set<int> skip;
+    int restarts = 0;
+    std::vector<int> fetched;
+    std::vector<int> doneItems;
 };
 
 } // namespace protocol_test

@@ -114,7 +114,8 @@ TEST_F(PhoneDetection, PhoneAmongSilentPortsIsFoundAndHandedOver)
     EXPECT_EQ(ready.imsi, "208011234567890");
     EXPECT_EQ(ready.identification, "QP-200 V1.0");
     EXPECT_EQ(ready.speed, 115200u);
-    EXPECT_EQ(ready.legacyDownloadVersion, 3);
+    // The phone answers +KDOBJ? with its free bytes: an empty 256 MiB store.
+    EXPECT_EQ(ready.legacyDownloadVersion, 256 << 20);
     EXPECT_TRUE(ready.flags & TRELVIX_FLAG_LEGACY_DOWNLOAD);
 
     // The handed-over port is open and configured: the phone answers on it.

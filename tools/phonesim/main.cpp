@@ -15,7 +15,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <getopt.h>
+#include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -38,14 +41,32 @@ answers on it until SIGINT or SIGTERM.
   --imsi=DIGITS         +CIMI answer (208011234567890)
   --ident=TEXT          binary identification text (QP-200 V1.0)
   --sim=STATE           ready, pin, ph-sim, ph-net, none or busy (ready)
-  --legacy=N|none       +KDOBJ version, none answers ERROR (3)
-  --kpsv=TEXT           +KPSV version, empty answers ERROR (2.01)
+  --legacy=N|none|free  +KDOBJ? answer: a fixed N, none answers ERROR, free
+                        the store's free bytes (free)
+  --kpsv=TEXT           +KPSV version, empty answers ERROR (2.01); from 2.01
+                        on +KPSW and +KPSR data are packages
+  --cmee=N              +CMEE at power-on, 0 or 1 (0)
   --formats=CAT=LINE,...
                         +KPSCAP lines of CAT (pictures, animations or sounds)
                         in place of the built-in ones; CAT= for none
   --no-echo             start with echo off
   --speed=N             the phone's line speed until AT+KIPR (115200)
   --delay=MS            wait before each reply (0)
+objects:
+  --store=DIR           keep the objects in DIR, made if missing: a folder
+                        per category and DIR/index.txt with names, titles and
+                        hidden flags; without it they live in memory
+  --store-limit=BYTES   total size of the objects (268435456)
+  --object=CAT:TYPE:TITLE:PATH[:hidden]
+                        put the file PATH in the store as a TYPE object
+                        (JPEG, WAV, VCRD...) of category CAT (pictures,
+                        sounds, photo, vevent...) titled TITLE (UTF-8, no
+                        ':'); repeatable
+  --photo               a PHOTO category listing its own objects; without
+                        it PHOTO answers +CME ERROR: 4
+  --empty-ok            an empty category answers OK, not +CME ERROR: 100,65502
+  --byte-titles         refuse the UCS-2 title of +KDOBJ with ERROR
+  --refuse-adpcm        answer error -4 (65532) to a WAV in the phone's ADPCM
 faults:
   --silent              answer nothing
   --garbage             noise bytes before each reply
@@ -63,6 +84,16 @@ faults:
   --fail-command=+CMD=LINE
                         +CMD answers the final line LINE and does nothing,
                         e.g. +KPSCAP=+CME ERROR: 100,-13 (repeatable)
+data-phase faults, N counting data bytes after CONNECT either way:
+  --data-stall=N[:MS]   stop reading or sending after N bytes, for MS
+                        milliseconds or for ever
+  --data-hangup=N       hang up after N bytes
+  --data-noise=N        garble about one byte in N
+  --data-end=WHAT       what ends +KPSR and +KPSW data: nocarrier, none or ok
+  --length-error=N      +KPSR announces N bytes more (negative: fewer)
+  --no-ack              above 19200 bps swallow the data of +KPSW and
+                        +KDOBJ and answer nothing
+  --line-rate=N         read and send at most N bytes a second (0: no limit)
 other:
   --link PATH           also make PATH a symbolic link to the terminal
   --verbose             log each command and answer to stderr
@@ -73,6 +104,8 @@ enum Option {
     kManufacturer = 256, kModel, kImei, kImsi, kIdent, kSim, kLegacy, kKpsv, kNoEcho, kSpeed, kDelay,
     kSilent, kGarbage, kSeed, kWrongImei, kHangup, kIncompatible, kNoBinary, kPieces, kPieceGap,
     kFormats, kCapabilityCount, kRawFormats, kFailCommand, kLink, kVerbose, kHelp,
+    kCmee, kStore, kStoreLimit, kObject, kPhoto, kEmptyOk, kByteTitles, kRefuseAdpcm,
+    kDataStall, kDataHangup, kDataNoise, kDataEnd, kLengthError, kNoAck, kLineRate,
 };
 
 const option kOptions[] = {
@@ -103,6 +136,21 @@ const option kOptions[] = {
     {"link", required_argument, nullptr, kLink},
     {"verbose", no_argument, nullptr, kVerbose},
     {"help", no_argument, nullptr, kHelp},
+    {"cmee", required_argument, nullptr, kCmee},
+    {"store", required_argument, nullptr, kStore},
+    {"store-limit", required_argument, nullptr, kStoreLimit},
+    {"object", required_argument, nullptr, kObject},
+    {"photo", no_argument, nullptr, kPhoto},
+    {"empty-ok", no_argument, nullptr, kEmptyOk},
+    {"byte-titles", no_argument, nullptr, kByteTitles},
+    {"refuse-adpcm", no_argument, nullptr, kRefuseAdpcm},
+    {"data-stall", required_argument, nullptr, kDataStall},
+    {"data-hangup", required_argument, nullptr, kDataHangup},
+    {"data-noise", required_argument, nullptr, kDataNoise},
+    {"data-end", required_argument, nullptr, kDataEnd},
+    {"length-error", required_argument, nullptr, kLengthError},
+    {"no-ack", no_argument, nullptr, kNoAck},
+    {"line-rate", required_argument, nullptr, kLineRate},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -215,6 +263,57 @@ void setFailCommand(const char *arg, PhoneOptions &o)
     o.forcedErrors[name] = line;
 }
 
+// --object=CAT:TYPE:TITLE:PATH[:hidden]: the path is the rest, colons and
+// all, less a final ":hidden".
+void addObject(const std::string &arg, PhoneOptions &o)
+{
+    const size_t first = arg.find(':');
+    const size_t second = first == std::string::npos ? first : arg.find(':', first + 1);
+    const size_t third = second == std::string::npos ? second : arg.find(':', second + 1);
+    if (third == std::string::npos || third + 1 >= arg.size())
+        fail("--object wants CATEGORY:TYPE:TITLE:PATH[:hidden], not '" + arg + "'");
+    std::string category = arg.substr(0, first);
+    for (char &c : category)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const auto keyword = phonesim::categoryFromKeyword(category);
+    if (!keyword)
+        fail("--object: no category '" + arg.substr(0, first) + "'");
+    std::string path = arg.substr(third + 1);
+    const std::string hidden = ":hidden";
+    const bool isHidden =
+        path.size() > hidden.size() && path.compare(path.size() - hidden.size(), hidden.size(), hidden) == 0;
+    if (isHidden)
+        path.resize(path.size() - hidden.size());
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        fail("--object: cannot read " + path);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    o.objects.push_back({*keyword, {}, phonesim::fromUtf8(arg.substr(second + 1, third - second - 1)),
+                         arg.substr(first + 1, second - first - 1), isHidden,
+                         std::make_shared<const std::string>(std::move(bytes))});
+}
+
+// --data-stall=N[:MS]
+void setDataStall(const std::string &arg, PhoneOptions &o)
+{
+    const size_t colon = arg.find(':');
+    o.dataStallAfterBytes = wholeNumber(arg.substr(0, colon).c_str(), "data-stall");
+    o.dataStallMs = colon == std::string::npos
+                        ? -1
+                        : static_cast<int>(wholeNumber(arg.substr(colon + 1).c_str(), "data-stall"));
+}
+
+phonesim::DataEnd dataEnd(const std::string &name)
+{
+    if (name == "nocarrier")
+        return phonesim::DataEnd::NoCarrier;
+    if (name == "none")
+        return phonesim::DataEnd::Nothing;
+    if (name == "ok")
+        return phonesim::DataEnd::OkOnly;
+    fail("--data-end is one of nocarrier, none, ok");
+}
+
 SimState simState(const std::string &name)
 {
     const std::pair<const char *, SimState> names[] = {
@@ -238,7 +337,9 @@ bool applyPhoneOption(int option, const char *arg, PhoneOptions &o)
     case kIdent: o.identification = arg; break;
     case kSim: o.simState = simState(arg); break;
     case kLegacy:
-        o.legacyDownloadVersion = std::strcmp(arg, "none") == 0 ? -1 : static_cast<int>(wholeNumber(arg, "legacy"));
+        o.legacyDownloadVersion = std::strcmp(arg, "none") == 0   ? -1
+                                  : std::strcmp(arg, "free") == 0 ? phonesim::kLegacyFreeBytes
+                                                                  : static_cast<int>(wholeNumber(arg, "legacy"));
         break;
     case kKpsv: o.protocolVersion = arg; break;
     case kNoEcho: o.echo = false; break;
@@ -257,6 +358,21 @@ bool applyPhoneOption(int option, const char *arg, PhoneOptions &o)
     case kCapabilityCount: o.capabilityCountOverride = signedNumber(arg, "capability-count"); break;
     case kRawFormats: setRawFormats(arg, o); break;
     case kFailCommand: setFailCommand(arg, o); break;
+    case kCmee: o.errorMode = static_cast<int>(wholeNumber(arg, "cmee")); break;
+    case kStore: o.storeDirectory = arg; break;
+    case kStoreLimit: o.storeLimit = static_cast<uint64_t>(wholeNumber(arg, "store-limit")); break;
+    case kObject: addObject(arg, o); break;
+    case kPhoto: o.photoCategory = true; break;
+    case kEmptyOk: o.emptyCategoryOk = true; break;
+    case kByteTitles: o.refuseUcs2Titles = true; break;
+    case kRefuseAdpcm: o.refuseCompressedSounds = true; break;
+    case kDataStall: setDataStall(arg, o); break;
+    case kDataHangup: o.dataHangupAfterBytes = wholeNumber(arg, "data-hangup"); break;
+    case kDataNoise: o.dataNoiseInterval = static_cast<size_t>(wholeNumber(arg, "data-noise")); break;
+    case kDataEnd: o.dataEnd = dataEnd(arg); break;
+    case kLengthError: o.retrievalLengthError = signedNumber(arg, "length-error"); break;
+    case kNoAck: o.noAckAboveLowSpeed = true; break;
+    case kLineRate: o.lineRate = static_cast<uint32_t>(wholeNumber(arg, "line-rate")); break;
     default: return false;
     }
     return true;

@@ -43,13 +43,23 @@ speed_t codeOf(uint32_t bps)
     return B0;
 }
 
-} // namespace
-
 // --- Pacer ---
+
+// A tenth of a second's worth of bytes at the line rate, so the rate holds
+// within that; unthrottled output goes in chunks big enough to stream.
+size_t chunkFor(const PhoneOptions &options)
+{
+    size_t chunk = options.lineRate > 0 ? std::max<size_t>(1, options.lineRate / 100) : size_t(64) << 10;
+    if (options.pieceSize > 0)
+        chunk = std::min(chunk, options.pieceSize);
+    return chunk;
+}
+
+} // namespace
 
 Pacer::Pacer(const PhoneOptions &options, Write write, Hangup hangup)
     : delayMs_(options.replyDelayMs), pieceSize_(options.pieceSize), gapMs_(options.pieceGapMs),
-      write_(std::move(write)), hangup_(std::move(hangup))
+      rate_(options.lineRate), chunk_(chunkFor(options)), write_(std::move(write)), hangup_(std::move(hangup))
 {
     thread_ = std::thread(&Pacer::run, this);
 }
@@ -59,12 +69,23 @@ Pacer::~Pacer()
     stop();
 }
 
-void Pacer::send(std::string bytes, bool thenHangUp)
+void Pacer::send(Output output, bool thenHangUp)
 {
     std::lock_guard lock(mutex_);
     if (stopping_)
         return;
-    queue_.push_back({std::move(bytes), thenHangUp});
+    queue_.push_back({std::move(output), thenHangUp, {}});
+    queued_.notify_one();
+}
+
+void Pacer::after(int ms, std::function<void()> then)
+{
+    Output wait;
+    wait.appendPause(ms);
+    std::lock_guard lock(mutex_);
+    if (stopping_)
+        return;
+    queue_.push_back({std::move(wait), false, std::move(then)});
     queued_.notify_one();
 }
 
@@ -92,8 +113,10 @@ void Pacer::run()
             item = std::move(queue_.front());
             queue_.pop_front();
         }
-        if (!item.bytes.empty() && !deliver(item.bytes))
+        if (!item.output.empty() && !deliver(item.output))
             return;
+        if (item.then)
+            item.then();
         if (item.hangup) {
             hangup_();
             return;
@@ -101,19 +124,54 @@ void Pacer::run()
     }
 }
 
-bool Pacer::deliver(const std::string &bytes)
+bool Pacer::deliver(const Output &output)
 {
     using std::chrono::milliseconds;
-    if (delayMs_ > 0 && stop_.wait(milliseconds(delayMs_)))
+    if (delayMs_ > 0 && output.size() > 0 && stop_.wait(milliseconds(delayMs_)))
         return false;
-    for (size_t at = 0; at < bytes.size();) {
-        if (at > 0 && gapMs_ > 0 && stop_.wait(milliseconds(gapMs_)))
-            return false;
-        const size_t n = pieceSize_ > 0 ? std::min(pieceSize_, bytes.size() - at) : bytes.size() - at;
-        if (!write_(std::string_view(bytes).substr(at, n), stop_))
-            return false;
-        at += n;
+    size_t sent = 0;
+    for (const Output::Piece &piece : output.pieces()) {
+        if (piece.pause) {
+            if (!pause(piece.pauseMs))
+                return false;
+            continue;
+        }
+        const std::string_view bytes = piece.view();
+        for (size_t at = 0; at < bytes.size();) {
+            if (sent > 0 && pieceSize_ > 0 && gapMs_ > 0 && stop_.wait(milliseconds(gapMs_)))
+                return false;
+            const size_t n = std::min(chunk_, bytes.size() - at);
+            if (!throttle(n) || !write_(bytes.substr(at, n), stop_))
+                return false;
+            at += n;
+            sent += n;
+        }
     }
+    return true;
+}
+
+// False when stopped meanwhile; a pause for ever lasts until then.
+bool Pacer::pause(int ms)
+{
+    if (ms >= 0)
+        return !stop_.wait(std::chrono::milliseconds(ms));
+    while (!stop_.wait(std::chrono::hours(1))) {
+    }
+    return false;
+}
+
+// Waits until the line rate lets `bytes` more go. An idle line saves no
+// credit for a burst later.
+bool Pacer::throttle(size_t bytes)
+{
+    if (rate_ == 0)
+        return true;
+    const auto now = std::chrono::steady_clock::now();
+    if (next_ < now)
+        next_ = now;
+    else if (stop_.wait(std::chrono::ceil<std::chrono::milliseconds>(next_ - now)))
+        return false;
+    next_ += std::chrono::nanoseconds(bytes * 1'000'000'000ull / rate_);
     return true;
 }
 
@@ -122,6 +180,7 @@ bool Pacer::deliver(const std::string &bytes)
 PhoneCore::PhoneCore(PhoneOptions options, Observer observer)
     : model_(std::move(options)), observer_(std::move(observer))
 {
+    reading_.set();
 }
 
 void PhoneCore::start(Pacer::Write write, Pacer::Hangup hangup)
@@ -134,18 +193,63 @@ void PhoneCore::take(std::string_view bytes, uint32_t lineSpeed)
     // One lock over the model and the queueing, so two writers cannot get
     // their replies swapped.
     std::lock_guard lock(mutex_);
+    if (stalled_)
+        held_.emplace_back(std::string(bytes), lineSpeed);
+    else
+        feed(bytes, lineSpeed);
+}
+
+void PhoneCore::feed(std::string_view bytes, uint32_t lineSpeed)
+{
     std::vector<PhoneModel::Exchange> log;
-    std::string out = model_.receive(bytes, lineSpeed, observer_ ? &log : nullptr);
+    Output out;
+    const size_t used = model_.receive(bytes, lineSpeed, out, observer_ ? &log : nullptr);
     for (const auto &exchange : log)
         observer_(exchange);
-    if (!pacer_)
-        return;
-    if (model_.hungUp() && !hangupQueued_) {
-        hangupQueued_ = true;
-        pacer_->send(std::move(out), true);
-    } else if (!out.empty()) {
-        pacer_->send(std::move(out), false);
+    if (pacer_) {
+        if (model_.hungUp() && !hangupQueued_) {
+            hangupQueued_ = true;
+            pacer_->send(std::move(out), true);
+        } else if (!out.empty()) {
+            pacer_->send(std::move(out), false);
+        }
     }
+    if (used < bytes.size()) {
+        // Taken first when the phone reads again.
+        held_.emplace_front(std::string(bytes.substr(used)), lineSpeed);
+        if (!stalled_) {
+            stalled_ = true;
+            reading_.reset();
+            if (model_.stallMs() >= 0 && pacer_)
+                pacer_->after(model_.stallMs(), [this] { resume(); });
+        }
+    }
+}
+
+void PhoneCore::resume()
+{
+    std::lock_guard lock(mutex_);
+    stalled_ = false;
+    model_.resumeReading();
+    while (!stalled_ && !held_.empty()) {
+        const auto [bytes, speed] = std::move(held_.front());
+        held_.pop_front();
+        feed(bytes, speed);
+    }
+    if (!stalled_)
+        reading_.set();
+}
+
+bool PhoneCore::readingStalled() const
+{
+    std::lock_guard lock(mutex_);
+    return stalled_;
+}
+
+void PhoneCore::withStore(const std::function<void(ObjectStore &)> &f)
+{
+    std::lock_guard lock(mutex_);
+    f(model_.store());
 }
 
 void PhoneCore::stop()
@@ -258,13 +362,25 @@ uint32_t PtyPhone::lineSpeed() const
 
 void PtyPhone::readLoop()
 {
-    char buffer[4096];
+    using Clock = std::chrono::steady_clock;
+    const uint32_t rate = core_.options().lineRate;
+    std::vector<char> buffer(rate > 0 ? std::max<size_t>(1, rate / 100) : size_t(64) << 10);
+    Clock::time_point nextRead{}; // when the line rate lets the phone read again
     for (;;) {
-        pollfd p[4] = {{stop_.fd(), POLLIN, 0},
+        // A stalled phone leaves the PC's bytes in the pty until it reads
+        // again; a throttled one reads when its rate allows.
+        const bool stalled = core_.readingStalled();
+        const auto now = Clock::now();
+        const bool waitRate = !stalled && rate > 0 && nextRead > now;
+        const bool readable = !stalled && !waitRate;
+        pollfd p[5] = {{stop_.fd(), POLLIN, 0},
                        {closeRequest_.fd(), POLLIN, 0},
-                       {master_, POLLIN, 0},
-                       {inotify_, POLLIN, 0}};
-        if (poll(p, inotify_ >= 0 ? 4 : 3, -1) < 0) {
+                       {readable ? master_.load() : -1, POLLIN, 0},
+                       {inotify_, POLLIN, 0},
+                       {stalled ? core_.reading().fd() : -1, POLLIN, 0}};
+        const int timeout =
+            waitRate ? static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(nextRead - now).count()) : -1;
+        if (poll(p, 5, timeout) < 0) {
             if (errno == EINTR)
                 continue;
             return;
@@ -281,11 +397,16 @@ void PtyPhone::readLoop()
         if (p[3].revents)
             releaseExclusive();
         if (p[2].revents & POLLIN) {
-            const ssize_t n = read(master_, buffer, sizeof buffer);
-            if (n > 0)
-                core_.take(std::string_view(buffer, static_cast<size_t>(n)), lineSpeed());
-            else if (n == 0 || (errno != EAGAIN && errno != EINTR))
+            const auto readAt = Clock::now();
+            const ssize_t n = read(master_, buffer.data(), buffer.size());
+            if (n > 0) {
+                core_.take(std::string_view(buffer.data(), static_cast<size_t>(n)), lineSpeed());
+                if (rate > 0)
+                    nextRead = std::max(nextRead, readAt) +
+                               std::chrono::nanoseconds(static_cast<uint64_t>(n) * 1'000'000'000ull / rate);
+            } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
                 return; // cannot happen while slave_ is open
+            }
         } else if (p[2].revents & (POLLHUP | POLLERR)) {
             return;
         }

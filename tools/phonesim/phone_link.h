@@ -30,8 +30,10 @@ namespace phonesim {
 using Observer = std::function<void(const PhoneModel::Exchange &)>;
 
 // Sends queued output in order: waits replyDelayMs before each, cuts it in
-// pieces of pieceSize with pieceGapMs between them, and hangs the link up
-// after the output that ended with the model hanging up.
+// pieces of pieceSize with pieceGapMs between them, keeps to lineRate,
+// holds the output's pauses, and hangs the link up after the output that
+// ended with the model hanging up. A large object leaves in chunks straight
+// from the stored bytes.
 class Pacer {
 public:
     // Writes all bytes unless the stop event is set; false when the link is gone.
@@ -43,22 +45,31 @@ public:
     Pacer(const Pacer &) = delete;
     Pacer &operator=(const Pacer &) = delete;
 
-    void send(std::string bytes, bool thenHangUp);
+    void send(Output output, bool thenHangUp);
+    // Calls then() on the pacer's thread once what was queued before has
+    // gone and ms more have passed; not at all when stopped first.
+    void after(int ms, std::function<void()> then);
     // Ends the thread at once (output still queued is dropped); later sends
     // are dropped too.
     void stop();
 
 private:
     struct Item {
-        std::string bytes;
-        bool hangup;
+        Output output;
+        bool hangup = false;
+        std::function<void()> then = {};
     };
     void run();
-    bool deliver(const std::string &bytes);
+    bool deliver(const Output &output);
+    bool pause(int ms);
+    bool throttle(size_t bytes);
 
     const int delayMs_;
     const size_t pieceSize_;
     const int gapMs_;
+    const uint32_t rate_;
+    const size_t chunk_;
+    std::chrono::steady_clock::time_point next_{}; // when lineRate lets the next chunk go
     Write write_;
     Hangup hangup_;
     std::mutex mutex_;
@@ -88,17 +99,34 @@ public:
     uint32_t speed() const;
     bool echo() const;
     bool hungUp() const;
+    // While the phone stalls in a data phase it reads nothing: what the PC
+    // sends meanwhile waits here, and a transport that can should stop
+    // reading its link so the PC's writes block. reading() is set whenever
+    // the phone reads, for poll(2).
+    bool readingStalled() const;
+    const trelvix::Event &reading() const { return reading_; }
+    // Runs f on the phone's objects with the model locked, for tests to
+    // look at them or plant some.
+    void withStore(const std::function<void(ObjectStore &)> &f);
 
 private:
+    void feed(std::string_view bytes, uint32_t lineSpeed); // with mutex_ held
+    void resume();
+
     mutable std::mutex mutex_;
     PhoneModel model_;
     Observer observer_;
     bool hangupQueued_ = false;
+    bool stalled_ = false;
+    std::deque<std::pair<std::string, uint32_t>> held_; // bytes and their line speed
+    trelvix::Event reading_;
     std::unique_ptr<Pacer> pacer_;
 };
 
 // A phone behind a pseudo-terminal. The program under test opens
-// slavePath() as it would open /dev/ttyUSB0.
+// slavePath() as it would open /dev/ttyUSB0. With lineRate the phone also
+// reads no faster than that, so the pty fills and the program's writes
+// block as on a real line.
 class PtyPhone {
 public:
     // Throws std::system_error when no pty can be made, and
@@ -115,6 +143,7 @@ public:
     bool waitHungUp(std::chrono::milliseconds timeout) const { return hungUp_.wait(timeout); }
     uint32_t speed() const { return core_.speed(); }
     bool echo() const { return core_.echo(); }
+    void withStore(const std::function<void(ObjectStore &)> &f) { core_.withStore(f); }
 
 private:
     void readLoop();
@@ -152,6 +181,7 @@ public:
     uint32_t speed() const;
     bool echo() const;
     bool hungUp() const;
+    void withStore(const std::function<void(ObjectStore &)> &f) { core_->withStore(f); }
 
 private:
     // Shared with the responder, which a write in progress may still hold

@@ -7,9 +7,12 @@
 // in phone_link.h carry them over a pseudo-terminal or a FakePort and apply
 // the timing options (delay, pieces), which the model only stores.
 
+#include "object_store.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -20,6 +23,27 @@ namespace phonesim {
 
 enum class SimState { Ready, SimPin, PhSimPin, PhNetPin, NoSim, SimBusy };
 
+// What ends a data phase of +KPSR and +KPSW: NO CARRIER as it should, or,
+// as a fault, nothing at all or a bare OK.
+enum class DataEnd { NoCarrier, Nothing, OkOnly };
+
+// +KDOBJ? answers the store's free bytes (the PC sends only objects
+// smaller than that) unless a fixed number is set.
+inline constexpr int kLegacyFreeBytes = -2;
+
+// The phone's own error codes, sent as "+CME ERROR: 100,<code & 0xFFFF>".
+namespace phone_error {
+inline constexpr int kStorageFailure = -1;   // a folder store could not write
+inline constexpr int kBadData = -2;          // a package that does not parse
+inline constexpr int kNoSession = -3;        // +KDOBJ data or close without an open session
+inline constexpr int kFormatRefused = -4;    // the phone's ADPCM, when refused
+inline constexpr int kMemoryFull = -8;       // fits the store, not its free space
+inline constexpr int kUnsupportedType = -12; // a type the phone does not store
+inline constexpr int kTooBig = -13;          // larger than the whole store
+inline constexpr int kNotFound = -24;        // +KPSR and +KPSD of a name not there
+inline constexpr int kEmptyCategory = -34;   // +KPSL of a category without objects
+} // namespace phone_error
+
 struct PhoneOptions {
     std::string manufacturer = "QUILLORA LABS";
     std::string model = "QP-200";         // also the product text of the binary identification
@@ -27,7 +51,8 @@ struct PhoneOptions {
     std::string imsi = "208011234567890";
     std::string identification = "QP-200 V1.0";
     SimState simState = SimState::Ready;
-    int legacyDownloadVersion = 3; // +KDOBJ answer; -1: the phone answers ERROR
+    // +KDOBJ? answer: kLegacyFreeBytes, a fixed number, or -1 for ERROR.
+    int legacyDownloadVersion = kLegacyFreeBytes;
     std::string protocolVersion = "2.01"; // +KPSV answer; empty: ERROR
     // What AT+KPSCAP="PICTURES", "ANIMATIONS" and "SOUNDS" report: one
     // format per entry, type{;option}:maxKB:... as the phone writes them.
@@ -63,6 +88,78 @@ struct PhoneOptions {
     // Extended command name ("+KPSCAP", upper case) -> the final line the
     // phone answers instead of running it, e.g. "+CME ERROR: 100,-13".
     std::map<std::string, std::string> forcedErrors = {};
+
+    int errorMode = 0; // +CMEE at power-on; detection sets 1
+    // Objects: in memory, or in this folder (see object_store.h).
+    std::string storeDirectory = {};
+    uint64_t storeLimit = 256ull << 20;
+    // Put in the store at start-up. With a folder store an object is left
+    // out when one of the same category, type and title is already there,
+    // so a restart does not duplicate it.
+    std::vector<StoredObject> objects = {};
+    bool photoCategory = false;   // PHOTO lists its objects; else +CME ERROR: 4
+    bool emptyCategoryOk = false; // an empty category answers OK, not -34
+    bool refuseUcs2Titles = false;        // AT+KDOBJ=2,1,6,... answers ERROR
+    bool refuseCompressedSounds = false;  // a WAV in the phone's ADPCM gets -4
+
+    // Faults of the data phases, counted in data bytes from the first one
+    // after CONNECT, whichever way the data go.
+    long dataStallAfterBytes = -1;  // stop reading or sending there; -1 never
+    int dataStallMs = -1;           // for this long; -1 for ever
+    long dataHangupAfterBytes = -1; // hang up there; -1 never
+    size_t dataNoiseInterval = 0;   // about one data byte in this many is garbled; 0 none
+    DataEnd dataEnd = DataEnd::NoCarrier;
+    long retrievalLengthError = 0;  // +KPSR announces this many bytes more (or fewer)
+    // Above 19200 bps the data of +KPSW and +KDOBJ are swallowed without
+    // any answer, as over a cable without flow control; at 19200 they pass.
+    bool noAckAboveLowSpeed = false;
+    // Bytes per second the phone sends, and over a pty also reads, like a
+    // real line (11520 for 115200 bps); 0 as fast as the link goes.
+    uint32_t lineRate = 0;
+};
+
+// What the phone sends for some input: its own bytes, slices of stored
+// objects, shared rather than copied so a data phase of any size costs
+// nothing to queue, and pauses of the sender.
+class Output {
+public:
+    struct Piece {
+        std::string bytes;                       // own bytes, when data is null
+        std::shared_ptr<const std::string> data; // else a slice of this
+        size_t offset = 0;
+        size_t length = 0;
+        bool pause = false; // no bytes: the sender waits pauseMs
+        int pauseMs = 0;    // -1: for ever
+
+        std::string_view view() const;
+    };
+
+    Output() = default;
+    Output(std::string_view bytes) { *this += bytes; }
+    Output(const std::string &bytes) { *this += bytes; }
+    Output(const char *bytes) { *this += bytes; }
+
+    Output &operator+=(std::string_view bytes);
+    Output &append(const Output &other);
+    void appendSlice(std::shared_ptr<const std::string> data, size_t offset, size_t length);
+    void appendPause(int ms);
+    // Keeps the first n bytes and drops everything after them, pauses too.
+    void truncate(size_t n);
+    // A pause after the first `at` bytes.
+    void insertPause(size_t at, int ms);
+
+    size_t size() const { return size_; } // bytes; pauses count nothing
+    bool empty() const { return pieces_.empty(); }
+    const std::vector<Piece> &pieces() const { return pieces_; }
+    // All bytes in one string, pauses left out.
+    std::string str() const;
+    // For logs: slices longer than maxSlice stand as "<N bytes>".
+    std::string summary(size_t maxSlice = 64) const;
+
+private:
+    void splitAt(size_t at); // a piece boundary after `at` bytes
+    std::vector<Piece> pieces_;
+    size_t size_ = 0;
 };
 
 // Line speeds a phone accepts in AT+KIPR and as listenSpeed.
@@ -86,11 +183,18 @@ public:
         std::string note; // why nothing was answered, when that is the case
     };
 
-    // Throws std::invalid_argument when validate() finds a fault.
+    // Throws std::invalid_argument when validate() finds a fault, and
+    // std::runtime_error when the store's folder cannot be used.
     explicit PhoneModel(PhoneOptions options = {});
 
-    // Feeds bytes the PC sent at pcLineSpeed; returns what the phone sends
-    // back. Appends one Exchange per completed unit to log when given.
+    // Feeds bytes the PC sent at pcLineSpeed; appends what the phone sends
+    // back to out and answers how many bytes it took: fewer than given only
+    // when it stopped reading in a data phase (readStalled()); the rest is
+    // the caller's to give again after resumeReading(). Appends one
+    // Exchange per completed unit to log when given.
+    size_t receive(std::string_view bytesFromPc, uint32_t pcLineSpeed, Output &out,
+                   std::vector<Exchange> *log = nullptr);
+    // The same with the output in one string; bytes a stall left are lost.
     std::string receive(std::string_view bytesFromPc, uint32_t pcLineSpeed, std::vector<Exchange> *log = nullptr);
 
     uint32_t speed() const { return speed_; }
@@ -100,30 +204,81 @@ public:
     size_t bytesSent() const { return sent_; }
     const PhoneOptions &options() const { return options_; }
 
+    ObjectStore &store() { return store_; }
+    const ObjectStore &store() const { return store_; }
+    const std::string &characterSet() const { return charset_; }
+    bool inDataPhase() const { return incoming_.has_value(); }
+    // The data-phase stall: the phone takes no bytes until resumeReading(),
+    // which the transport calls after stallMs() (never when it is -1).
+    bool readStalled() const { return readStalled_; }
+    int stallMs() const { return options_.dataStallMs; }
+    void resumeReading() { readStalled_ = false; }
+    // Stalled for ever in a data phase it was sending: deaf from then on.
+    bool wedged() const { return wedged_; }
+
 private:
     // What one command or one part of a command line produced.
     struct Result {
         bool ok = true;
-        // The final result that ends the line: always when !ok, and after a
-        // data transfer, which has its own (NO CARRIER) instead of OK.
-        std::string final;
+        // The line ends here: after a data transfer, whose own end (NO
+        // CARRIER, the final) replaces OK, or at the CONNECT of a data phase
+        // the PC sends, with no final at all.
+        bool endsLine = false;
+        // The final result: always when !ok, else only with endsLine.
+        std::string final = {};
+    };
+    // A data phase the PC sends, after CONNECT.
+    struct Incoming {
+        enum Kind { Kpsw, Ucs2Title, ByteTitle, KdobjData } kind = Kpsw;
+        size_t expected = 0;
+        std::string bytes = {};
+        const ObjectKind *objectKind = nullptr;
+        int part = 0; // +KDOBJ: 0 the object, 1 and up its second part
+    };
+    // The +KDOBJ download session.
+    struct Session {
+        bool open = false;
+        std::optional<std::u16string> title = std::nullopt;
+        const ObjectKind *kind = nullptr;
+        std::shared_ptr<const std::string> data = nullptr;
     };
 
-    void takeByte(char c, std::string &out, std::vector<Exchange> *log);
-    std::string answerLine(const std::string &line);
-    std::string runCommands(std::string_view body);
-    Result runExtended(std::string_view command, std::string &out);
+    void takeByte(char c, Output &out, std::vector<Exchange> *log);
+    size_t takeData(std::string_view bytes, Output &out, std::vector<Exchange> *log);
+    Output answerLine(const std::string &line);
+    Output runCommands(std::string_view body);
+    Result runExtended(std::string_view command, Output &out);
     Result runBasic(const std::string &name, int value);
-    Result simQuery(std::string &out) const;
-    Result imsiQuery(std::string &out) const;
-    Result capabilityQuery(std::string_view arg, std::string &out) const;
+    Result simQuery(Output &out) const;
+    Result imsiQuery(Output &out) const;
+    Result capabilityQuery(std::string_view arg, Output &out) const;
+    Result speedChange(std::string_view arg, std::string_view name, Output &out);
+    Result characterSet(std::string_view arg, Output &out);
+    Result legacyDownload(std::string_view arg, Output &out);
+    Result objectWrite(std::string_view arg, Output &out);
+    Result objectList(std::string_view arg, Output &out) const;
+    Result objectRead(std::string_view arg, Output &out);
+    Result objectDelete(std::string_view arg);
+    Result beginIncoming(Incoming incoming, Output &out);
+    Output finishIncoming();
+    Output finishKpsw(Incoming &incoming);
+    Output finishKdobj(Incoming &incoming);
+    std::string storeObject(StoredObject object, int &error);
+    std::u16string madeUpTitle();
+    int sizeError(uint64_t size) const;
     Result cmeError(int code) const;
+    std::string phoneErrorLine(int code) const;
+    Result phoneError(int code) const { return {false, false, phoneErrorLine(code)}; }
+    std::string dataEnd() const;
+    bool packageForm() const;
+    void garble(std::string &bytes, size_t firstDataByte);
     std::string answerFrame(const std::string &frame);
     size_t frameLength() const;
     std::string noise();
-    std::string limitOutput(std::string out);
+    void limitOutput(Output &out);
 
     PhoneOptions options_;
+    ObjectStore store_;
     uint32_t speed_;
     uint32_t pendingSpeed_ = 0; // set by AT+KIPR, taken once its OK is out
     bool echo_;
@@ -134,7 +289,20 @@ private:
     std::string line_;
     std::string frame_;
     std::minstd_rand noise_;
+    std::string charset_ = "IRA";
+    std::optional<Incoming> incoming_;
+    Session session_;
+    size_t dataCount_ = 0; // data bytes of the current data phase so far
+    bool stallDone_ = false;
+    bool readStalled_ = false;
+    bool wedged_ = false;
+    std::minstd_rand dataNoise_;
+    size_t nextGarbled_ = 0; // the data byte the noise hits next
+    unsigned untitled_ = 0;  // objects that came without a title so far
 };
+
+// The object protocol version as the PC reads +KPSV: "2.01" is 201.
+int protocolNumber(std::string_view version);
 
 // Byte helpers the tests and transports share.
 std::string hexBytes(std::string_view bytes);  // "02 04 D2"
