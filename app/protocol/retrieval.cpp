@@ -269,7 +269,9 @@ bool Retrieval::receiveItem(int index, int count)
             receiveRaw(out);
         checkCancel();
         expectNoCarrier();
-        inDataPhase = false;
+        // The phone has closed its data phase: a later failure (a file
+        // error, Cancel in a question) has no data mode to leave.
+        inDataPhase = phoneSending_ = false;
         progress_.setStep(text(text_id::kClosingSession));
         finish(out, item);
     } catch (const ProtocolError &error) {

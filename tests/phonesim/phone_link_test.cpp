@@ -389,6 +389,63 @@ TEST(PtyPhoneObjects, AStalledPhoneLeavesTheWriterBlockedOrLate)
     EXPECT_GE(Clock::now() - start, 300ms);
 }
 
+// The PC's flush of its output (an upload given up) during a data phase it
+// sends: the phone leaves the phase at once, even stalled with its timer
+// far off, keeps nothing, and reads commands again. A flush outside a data
+// phase changes nothing.
+TEST(PtyPhoneObjects, OutputFlushEndsTheIncomingPhase)
+{
+    PtyPhone phone({.protocolVersion = "2.00", .echo = false, .dataStallAfterBytes = 1000, .dataStallMs = 60000});
+    Slave line(phone.slavePath());
+    ASSERT_TRUE(line.write("AT\r"));
+    ASSERT_EQ(line.readUntil("OK\r\n", 2s).bytes, "\r\nOK\r\n");
+    tcflush(line.fd(), TCIOFLUSH);
+    ASSERT_TRUE(line.write("AT\r"));
+    EXPECT_EQ(line.readUntil("OK\r\n", 2s).bytes, "\r\nOK\r\n");
+
+    const std::string data(1u << 20, 'd');
+    ASSERT_TRUE(line.write("AT+KPSW=\"MIDI\"," + std::to_string(data.size()) + "\r"));
+    ASSERT_EQ(line.readUntil("CONNECT\r\n", 2s).bytes, "\r\nCONNECT\r\n");
+    ASSERT_LT(line.writeAll(data, 300ms), data.size()) << "the phone stalled";
+    const auto start = Clock::now();
+    tcflush(line.fd(), TCOFLUSH);
+    EXPECT_EQ(line.readUntil("NO CARRIER\r\n", 2s).bytes, "\r\nNO CARRIER\r\n");
+    EXPECT_LT(Clock::now() - start, 1s);
+    ASSERT_TRUE(line.write("AT\r"));
+    EXPECT_EQ(line.readUntil("OK\r\n", 2s).bytes, "\r\nOK\r\n");
+    ASSERT_TRUE(line.write("AT+KPSW=\"MIDI\",4\rMThd"));
+    EXPECT_NE(line.readUntil("OK\r\n", 2s).bytes.find("+KPSW: "), std::string::npos);
+    std::vector<std::string> stored;
+    phone.withStore([&](phonesim::ObjectStore &store) {
+        for (const auto &object : store.objects())
+            stored.push_back(*object.data);
+    });
+    EXPECT_EQ(stored, std::vector<std::string>{"MThd"});
+}
+
+// The PC's flush of its input (a retrieval given up): the phone sends none
+// of the rest of the object and, as the PC has just dropped what came in,
+// no NO CARRIER either; the next reply is not behind anything.
+TEST(PtyPhoneObjects, InputFlushEndsTheOutgoingPhase)
+{
+    const std::string object = patterned(200000); // ten seconds at the line rate
+    PtyPhone phone({.protocolVersion = "2.00",
+                    .echo = false,
+                    .objects = {{phonesim::Category::Sounds, {}, u"M", "MIDI", false,
+                                 std::make_shared<const std::string>(object)}},
+                    .lineRate = 20000});
+    Slave line(phone.slavePath());
+    ASSERT_TRUE(line.write("AT+KPSR=\"0053006E00640030003000300031\"\r"));
+    const std::string head = "\r\n+KPSR: 200000\r\n\r\nCONNECT\r\n";
+    ASSERT_EQ(line.readCount(head.size() + 2000, 2s).substr(0, head.size()), head);
+    tcflush(line.fd(), TCIFLUSH);
+    const std::string rest = line.readUntil("", 300ms).bytes;
+    EXPECT_EQ(rest.find("NO CARRIER"), std::string::npos);
+    EXPECT_LT(rest.size(), 2000u) << "at most what was under way";
+    ASSERT_TRUE(line.write("AT\r"));
+    EXPECT_EQ(line.readUntil("OK\r\n", 2s).bytes, "\r\nOK\r\n");
+}
+
 TEST(FakePortPhone, ReadStallHoldsWritesAndResumes)
 {
     trelvix::FakePort port;
@@ -410,6 +467,49 @@ TEST(FakePortPhone, ReadStallHoldsWritesAndResumes)
     std::string data;
     phone.withStore([&](phonesim::ObjectStore &store) { data = *store.objects().at(0).data; });
     EXPECT_EQ(data, "MThd");
+}
+
+// DTR dropping ends a data phase either way: NO CARRIER, nothing stored of
+// an incoming one, the rest of an outgoing one never sent; input while DTR
+// is off is lost, and the phone takes commands again once it is back.
+TEST(FakePortPhone, DtrDropLeavesTheDataMode)
+{
+    trelvix::FakePort port;
+    const std::string object = patterned(3000);
+    FakePortPhone phone(port, {.protocolVersion = "2.00",
+                               .echo = false,
+                               .objects = {{phonesim::Category::Sounds, {}, u"M", "MIDI", false,
+                                            std::make_shared<const std::string>(object)}},
+                               .dataStallAfterBytes = 100});
+    const auto write = [&](std::string_view bytes) { port.write(bytes.data(), bytes.size(), nullptr); };
+    port.setDtr(false);
+    port.setDtr(true);
+    write("AT\r");
+    EXPECT_EQ(readPort(port, "OK\r\n", 2s), "\r\nOK\r\n") << "outside a data phase the pulse does nothing";
+
+    write("AT+KPSW=\"MIDI\",500\r");
+    ASSERT_EQ(readPort(port, "CONNECT\r\n", 2s), "\r\nCONNECT\r\n");
+    write(std::string(200, 'd')); // the phone stalls after 100 of them
+    port.setDtr(false);
+    EXPECT_EQ(readPort(port, "NO CARRIER\r\n", 2s), "\r\nNO CARRIER\r\n");
+    write("AT\r");
+    EXPECT_EQ(readPort(port, "OK", 300ms), "") << "DTR is off";
+    port.setDtr(true);
+    write("AT\r");
+    EXPECT_EQ(readPort(port, "OK\r\n", 2s), "\r\nOK\r\n");
+    size_t stored = 0;
+    phone.withStore([&](phonesim::ObjectStore &store) { stored = store.objects().size(); });
+    EXPECT_EQ(stored, 1u) << "only the planted object";
+
+    // Stalled for ever after 100 data bytes while sending.
+    const std::string head = "\r\n+KPSR: 3000\r\n\r\nCONNECT\r\n";
+    write("AT+KPSR=\"0053006E00640030003000300031\"\r");
+    EXPECT_EQ(readPort(port, head + object.substr(0, 100), 2s), head + object.substr(0, 100));
+    port.setDtr(false);
+    EXPECT_EQ(readPort(port, "NO CARRIER\r\n", 2s), "\r\nNO CARRIER\r\n");
+    port.setDtr(true);
+    write("AT\r");
+    EXPECT_EQ(readPort(port, "OK\r\n", 2s), "\r\nOK\r\n") << "no longer stuck in the phase";
 }
 
 TEST(FakePortPhone, HangupCutsThePort)

@@ -465,6 +465,67 @@ TEST(DataFaults, HangupAfterDataBytesEitherWay)
     EXPECT_EQ(receiver.store().objects().size(), 1u) << "nothing new stored";
 }
 
+// DTR dropping (or the PC's flush, over a pty) while the PC sends a data
+// phase: nothing of it is kept, and the next bytes are commands again.
+TEST(LeavingTheDataMode, DropsTheIncomingPhaseAndItsSession)
+{
+    PhoneOptions o = phoneOptions();
+    o.protocolVersion = "2.00";
+    PhoneModel phone(o);
+    EXPECT_TRUE(phone.leaveDataMode(false).empty()) << "no data phase, nothing to leave";
+
+    ASSERT_EQ(ask(phone, kpsw("MIDI", 100)), "\r\nCONNECT\r\n");
+    EXPECT_EQ(ask(phone, std::string(10, 'd')), "");
+    EXPECT_EQ(phone.leaveDataMode(false).str(), kNoCarrier);
+    EXPECT_FALSE(phone.inDataPhase());
+    EXPECT_EQ(ask(phone, "AT\r"), kOk);
+    EXPECT_TRUE(phone.store().objects().empty());
+
+    ASSERT_EQ(ask(phone, "AT+KDOBJ=1,1\r"), kOk);
+    ASSERT_EQ(ask(phone, "AT+KDOBJ=2,1,0,2,4\rMThd"), "\r\nCONNECT\r\n" + kOk);
+    ASSERT_EQ(ask(phone, "AT+KDOBJ=2,1,1,2,4\rMT"), "\r\nCONNECT\r\n");
+    EXPECT_EQ(phone.leaveDataMode(false).str(), kNoCarrier);
+    EXPECT_EQ(ask(phone, "AT+KDOBJ=1,0\r"), "\r\n+CME ERROR: 100,65533\r\n") << "the session ended with the phase";
+    EXPECT_TRUE(phone.store().objects().empty());
+}
+
+TEST(LeavingTheDataMode, AStalledPhaseEndsUnreadAndAWedgedPhoneHearsAgain)
+{
+    PhoneOptions o = phoneOptions();
+    o.protocolVersion = "2.00";
+    o.dataStallAfterBytes = 10;
+    PhoneModel receiver(o);
+    ASSERT_EQ(ask(receiver, kpsw("MIDI", 100)), "\r\nCONNECT\r\n");
+    Output out;
+    ASSERT_EQ(receiver.receive(std::string(100, 'd'), 115200, out), 10u);
+    ASSERT_TRUE(receiver.readStalled());
+    EXPECT_EQ(receiver.leaveDataMode(false).str(), kNoCarrier);
+    EXPECT_FALSE(receiver.readStalled());
+    EXPECT_EQ(ask(receiver, "AT\r"), kOk);
+
+    Retrieval never([](PhoneOptions &opt) { opt.dataStallAfterBytes = 10; });
+    PhoneModel sender(never.options);
+    ask(sender, never.command);
+    ASSERT_TRUE(sender.wedged());
+    EXPECT_TRUE(sender.leaveDataMode(false).empty()) << "what it sends is its link's to drop";
+    EXPECT_TRUE(sender.wedged()) << "the link still had the phase: the phone stays in it";
+    EXPECT_TRUE(sender.leaveDataMode(true).empty());
+    EXPECT_EQ(ask(sender, "AT\r"), kOk);
+}
+
+TEST(LeavingTheDataMode, OutgoingPhasesAreMarkedUpToTheirClosingLine)
+{
+    Retrieval r([](PhoneOptions &) {});
+    PhoneModel phone(r.options);
+    Output out;
+    phone.receive(r.command, 115200, out);
+    std::string marked, unmarked;
+    for (const Output::Piece &piece : out.pieces())
+        (piece.dataPhase ? marked : unmarked) += piece.view();
+    EXPECT_EQ(unmarked, r.head);
+    EXPECT_EQ(marked, r.object + kNoCarrier);
+}
+
 TEST(DataFaults, NoiseGarblesDataReproduciblyButNotTheStoredObject)
 {
     const auto garbledData = [](uint32_t seed) {

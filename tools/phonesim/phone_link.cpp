@@ -55,6 +55,20 @@ size_t chunkFor(const PhoneOptions &options)
     return chunk;
 }
 
+// The data phases an output holds: runs of pieces marked dataPhase.
+int phasesIn(const Output &output)
+{
+    int count = 0;
+    bool in = false;
+    for (const Output::Piece &piece : output.pieces()) {
+        count += piece.dataPhase && !in;
+        in = piece.dataPhase;
+    }
+    return count;
+}
+
+const std::string_view kNoCarrier = "\r\nNO CARRIER\r\n";
+
 } // namespace
 
 Pacer::Pacer(const PhoneOptions &options, Write write, Hangup hangup)
@@ -74,19 +88,35 @@ void Pacer::send(Output output, bool thenHangUp)
     std::lock_guard lock(mutex_);
     if (stopping_)
         return;
+    const int phases = phasesIn(output);
+    phases_ += phases;
+    sentPhases_ += phases;
     queue_.push_back({std::move(output), thenHangUp, {}});
     queued_.notify_one();
 }
 
-void Pacer::after(int ms, std::function<void()> then)
+void Pacer::after(int ms, std::function<void()> then, bool inDataPhase)
 {
     Output wait;
     wait.appendPause(ms);
+    if (inDataPhase)
+        wait.markDataPhase();
     std::lock_guard lock(mutex_);
     if (stopping_)
         return;
+    phases_ += inDataPhase;
     queue_.push_back({std::move(wait), false, std::move(then)});
     queued_.notify_one();
+}
+
+bool Pacer::dropDataPhase(bool answered)
+{
+    std::lock_guard lock(mutex_);
+    if (phases_ == 0)
+        return false;
+    answerDrop_ = answered;
+    abort_.set();
+    return sentPhases_ > 0;
 }
 
 void Pacer::stop()
@@ -113,7 +143,7 @@ void Pacer::run()
             item = std::move(queue_.front());
             queue_.pop_front();
         }
-        if (!item.output.empty() && !deliver(item.output))
+        if (!item.output.empty() && !deliver(item))
             return;
         if (item.then)
             item.then();
@@ -124,55 +154,116 @@ void Pacer::run()
     }
 }
 
-bool Pacer::deliver(const Output &output)
+bool Pacer::deliver(const Item &item)
 {
-    using std::chrono::milliseconds;
-    if (delayMs_ > 0 && output.size() > 0 && stop_.wait(milliseconds(delayMs_)))
+    const Output &output = item.output;
+    if (delayMs_ > 0 && output.size() > 0 && stop_.wait(std::chrono::milliseconds(delayMs_)))
         return false;
     size_t sent = 0;
+    bool inPhase = false;
+    bool cut = false; // some of the current data phase was dropped
     for (const Output::Piece &piece : output.pieces()) {
-        if (piece.pause) {
-            if (!pause(piece.pauseMs))
+        if (inPhase && !piece.dataPhase) {
+            if (!endPhase(item, cut))
                 return false;
+            cut = false;
+        }
+        inPhase = piece.dataPhase;
+        if (inPhase && abort_.isSet()) {
+            cut = true;
             continue;
         }
-        const std::string_view bytes = piece.view();
-        for (size_t at = 0; at < bytes.size();) {
-            if (sent > 0 && pieceSize_ > 0 && gapMs_ > 0 && stop_.wait(milliseconds(gapMs_)))
-                return false;
-            const size_t n = std::min(chunk_, bytes.size() - at);
-            if (!throttle(n) || !write_(bytes.substr(at, n), stop_))
-                return false;
-            at += n;
-            sent += n;
+        switch (deliverPiece(piece, sent)) {
+        case Sent::Stopped: return false;
+        case Sent::Dropped: cut = true; break;
+        case Sent::Done: break;
         }
     }
-    return true;
+    return !inPhase || endPhase(item, cut);
 }
 
-// False when stopped meanwhile; a pause for ever lasts until then.
-bool Pacer::pause(int ms)
+Pacer::Sent Pacer::deliverPiece(const Output::Piece &piece, size_t &sent)
 {
-    if (ms >= 0)
-        return !stop_.wait(std::chrono::milliseconds(ms));
-    while (!stop_.wait(std::chrono::hours(1))) {
+    const trelvix::Event *abort = piece.dataPhase ? &abort_ : nullptr;
+    if (piece.pause)
+        return wait(piece.pauseMs, abort);
+    const std::string_view bytes = piece.view();
+    for (size_t at = 0; at < bytes.size();) {
+        if (sent > 0 && pieceSize_ > 0 && gapMs_ > 0)
+            if (const Sent s = wait(gapMs_, abort); s != Sent::Done)
+                return s;
+        const size_t n = std::min(chunk_, bytes.size() - at);
+        if (const Sent s = throttle(n, abort); s != Sent::Done)
+            return s;
+        if (!write_(bytes.substr(at, n), stop_, abort))
+            return interrupted(abort);
+        at += n;
+        sent += n;
     }
-    return false;
+    return Sent::Done;
+}
+
+// A data phase of the item is over, sent whole or cut short; a phase that
+// was output and cut ends with the NO CARRIER of a modem leaving the data
+// mode. False when the link is gone.
+bool Pacer::endPhase(const Item &item, bool cut)
+{
+    bool answer = false;
+    {
+        std::lock_guard lock(mutex_);
+        answer = cut && !item.then && answerDrop_;
+        if (!item.then)
+            --sentPhases_;
+        if (--phases_ == 0)
+            abort_.reset();
+    }
+    return !answer || write_(kNoCarrier, stop_, nullptr);
+}
+
+// Waits ms (-1: for ever); a data phase's wait also ends when the phase is dropped.
+Pacer::Sent Pacer::wait(int ms, const trelvix::Event *abort)
+{
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(ms, 0));
+    for (;;) {
+        int left = -1;
+        if (ms >= 0) {
+            const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+            left = static_cast<int>(std::max<long long>(0, remaining.count()));
+        }
+        pollfd p[2] = {{stop_.fd(), POLLIN, 0}, {abort ? abort->fd() : -1, POLLIN, 0}};
+        const int n = poll(p, 2, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n != 0)
+            return interrupted(abort);
+        if (left >= 0)
+            return Sent::Done;
+    }
+}
+
+Pacer::Sent Pacer::interrupted(const trelvix::Event *abort) const
+{
+    // A link gone stops the pacer like a stop does.
+    return !stop_.isSet() && abort && abort->isSet() ? Sent::Dropped : Sent::Stopped;
 }
 
 // Waits until the line rate lets `bytes` more go. An idle line saves no
 // credit for a burst later.
-bool Pacer::throttle(size_t bytes)
+Pacer::Sent Pacer::throttle(size_t bytes, const trelvix::Event *abort)
 {
     if (rate_ == 0)
-        return true;
+        return Sent::Done;
     const auto now = std::chrono::steady_clock::now();
-    if (next_ < now)
+    if (next_ < now) {
         next_ = now;
-    else if (stop_.wait(std::chrono::ceil<std::chrono::milliseconds>(next_ - now)))
-        return false;
+    } else {
+        const auto ms = std::chrono::ceil<std::chrono::milliseconds>(next_ - now).count();
+        if (const Sent s = wait(static_cast<int>(ms), abort); s != Sent::Done)
+            return s;
+    }
     next_ += std::chrono::nanoseconds(bytes * 1'000'000'000ull / rate_);
-    return true;
+    return Sent::Done;
 }
 
 // --- PhoneCore ---
@@ -221,7 +312,7 @@ void PhoneCore::feed(std::string_view bytes, uint32_t lineSpeed)
             stalled_ = true;
             reading_.reset();
             if (model_.stallMs() >= 0 && pacer_)
-                pacer_->after(model_.stallMs(), [this] { resume(); });
+                pacer_->after(model_.stallMs(), [this] { resume(); }, true);
         }
     }
 }
@@ -238,6 +329,31 @@ void PhoneCore::resume()
     }
     if (!stalled_)
         reading_.set();
+}
+
+bool PhoneCore::leaveDataMode(std::string_view why, bool answered, const std::function<void()> &beforeAnswer)
+{
+    std::lock_guard lock(mutex_);
+    const bool sending = pacer_ && pacer_->dropDataPhase(answered);
+    Output answer = model_.leaveDataMode(sending);
+    if (!sending && answer.empty())
+        return false;
+    if (!answered)
+        answer = {};
+    // Held back by a stall, these were the phase's bytes; a real line would
+    // have lost them in the PC's purge.
+    held_.clear();
+    if (stalled_) {
+        stalled_ = false;
+        reading_.set();
+    }
+    if (beforeAnswer)
+        beforeAnswer();
+    if (observer_)
+        observer_({{}, answer.summary(), std::string(why) + ": the data phase ends"});
+    if (pacer_ && !answer.empty())
+        pacer_->send(std::move(answer), false);
+    return true;
 }
 
 bool PhoneCore::readingStalled() const
@@ -288,6 +404,10 @@ PtyPhone::PtyPhone(PhoneOptions options, Observer observer) : core_(std::move(op
     slavePath_ = name;
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
     fcntl(master, F_SETFD, FD_CLOEXEC);
+    // Without packet mode the phone works, but cannot see the PC leave a
+    // data phase.
+    int on = 1;
+    packetMode_ = ioctl(master, TIOCPKT, &on) == 0;
     fcntl(slave_, F_SETFD, FD_CLOEXEC);
     // Raw at the phone's own speed, so a program that does not set the line
     // (cat, a terminal program) already talks to it.
@@ -309,7 +429,8 @@ PtyPhone::PtyPhone(PhoneOptions options, Observer observer) : core_(std::move(op
         inotify_ = -1;
     }
     try {
-        core_.start([this](std::string_view bytes, const trelvix::Event &stop) { return writeMaster(bytes, stop); },
+        core_.start([this](std::string_view bytes, const trelvix::Event &stop,
+                           const trelvix::Event *abort) { return writeMaster(bytes, stop, abort); },
                     [this] {
                         // The flag carries the happens-before from the last
                         // write to the close, which the eventfd does not.
@@ -364,18 +485,21 @@ void PtyPhone::readLoop()
 {
     using Clock = std::chrono::steady_clock;
     const uint32_t rate = core_.options().lineRate;
-    std::vector<char> buffer(rate > 0 ? std::max<size_t>(1, rate / 100) : size_t(64) << 10);
+    // One more for the status byte of packet mode.
+    std::vector<char> buffer((rate > 0 ? std::max<size_t>(1, rate / 100) : size_t(64) << 10) + 1);
     Clock::time_point nextRead{}; // when the line rate lets the phone read again
     for (;;) {
         // A stalled phone leaves the PC's bytes in the pty until it reads
-        // again; a throttled one reads when its rate allows.
+        // again; a throttled one reads when its rate allows. Either still
+        // sees the PC's flushes.
         const bool stalled = core_.readingStalled();
         const auto now = Clock::now();
         const bool waitRate = !stalled && rate > 0 && nextRead > now;
         const bool readable = !stalled && !waitRate;
+        const short events = static_cast<short>((readable ? POLLIN : 0) | (packetMode_ ? POLLPRI : 0));
         pollfd p[5] = {{stop_.fd(), POLLIN, 0},
                        {closeRequest_.fd(), POLLIN, 0},
-                       {readable ? master_.load() : -1, POLLIN, 0},
+                       {events ? master_.load() : -1, events, 0},
                        {inotify_, POLLIN, 0},
                        {stalled ? core_.reading().fd() : -1, POLLIN, 0}};
         const int timeout =
@@ -396,21 +520,51 @@ void PtyPhone::readLoop()
         }
         if (p[3].revents)
             releaseExclusive();
-        if (p[2].revents & POLLIN) {
+        if (p[2].revents & (POLLIN | POLLPRI)) {
+            // Seen by the sender until the status is taken and acted on.
+            statusPending_ = (p[2].revents & POLLPRI) != 0;
             const auto readAt = Clock::now();
-            const ssize_t n = read(master_, buffer.data(), buffer.size());
-            if (n > 0) {
-                core_.take(std::string_view(buffer.data(), static_cast<size_t>(n)), lineSpeed());
+            // A status byte comes alone, and before the data: a stalled or
+            // throttled phone reads only those.
+            const size_t want = readable ? buffer.size() : 1;
+            const ssize_t n = read(master_, buffer.data(), want);
+            if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR))
+                return; // cannot happen while slave_ is open
+            std::string_view bytes(buffer.data(), static_cast<size_t>(std::max<ssize_t>(n, 0)));
+            if (packetMode_ && !bytes.empty()) {
+                const auto status = static_cast<unsigned char>(bytes[0]);
+                bytes.remove_prefix(1);
+                if (status != TIOCPKT_DATA)
+                    takeStatus(status);
+            }
+            statusPending_ = false;
+            if (!bytes.empty()) {
+                core_.take(bytes, lineSpeed());
                 if (rate > 0)
                     nextRead = std::max(nextRead, readAt) +
-                               std::chrono::nanoseconds(static_cast<uint64_t>(n) * 1'000'000'000ull / rate);
-            } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
-                return; // cannot happen while slave_ is open
+                               std::chrono::nanoseconds(static_cast<uint64_t>(bytes.size()) * 1'000'000'000ull / rate);
             }
         } else if (p[2].revents & (POLLHUP | POLLERR)) {
             return;
         }
     }
+}
+
+// The PC's tcflush of its input (TCIFLUSH) or output (TCOFLUSH), which its
+// line control makes whenever it leaves a data phase. The data already in
+// the master's buffer, which its output purge does not reach, were the
+// phase's and go too. (FLUSHREAD is the PC's input flushed: TCIFLUSH on
+// the slave.)
+void PtyPhone::takeStatus(unsigned char status)
+{
+    if (!(status & (TIOCPKT_FLUSHREAD | TIOCPKT_FLUSHWRITE)))
+        return;
+    const bool inputFlushed = status & TIOCPKT_FLUSHREAD;
+    core_.leaveDataMode(inputFlushed ? "the PC flushed its input" : "the PC flushed its output", !inputFlushed, [this] {
+        char scrap[4096];
+        for (int i = 0; i < 1024 && read(master_, scrap, sizeof scrap) > 0; ++i) {
+        }
+    });
 }
 
 // Closing the master hangs the tty up, which throws away input the program
@@ -441,21 +595,29 @@ void PtyPhone::releaseExclusive()
         ioctl(slave_, TIOCNXCL);
 }
 
-bool PtyPhone::writeMaster(std::string_view bytes, const trelvix::Event &stop)
+bool PtyPhone::writeMaster(std::string_view bytes, const trelvix::Event &stop, const trelvix::Event *abort)
 {
     size_t done = 0;
     while (done < bytes.size()) {
         const int fd = master_;
-        if (fd < 0)
+        if (fd < 0 || (abort && abort->isSet()))
             return false;
+        // Data written after the PC's flush would reach it after its purge;
+        // the reader is about to end the phase.
+        if (abort && flushPending(fd)) {
+            if (stop.wait(std::chrono::milliseconds(0)) || abort->wait(std::chrono::milliseconds(100)))
+                return false;
+            continue;
+        }
         const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
         if (n > 0) {
             done += static_cast<size_t>(n);
         } else if (n < 0 && errno == EAGAIN) {
             // Nobody reads the slave: wait for room, or for the end.
-            pollfd p[2] = {{fd, POLLOUT, 0}, {stop.fd(), POLLIN, 0}};
-            poll(p, 2, -1);
-            if (p[1].revents)
+            const short events = static_cast<short>(POLLOUT | (abort && packetMode_ ? POLLPRI : 0));
+            pollfd p[3] = {{fd, events, 0}, {stop.fd(), POLLIN, 0}, {abort ? abort->fd() : -1, POLLIN, 0}};
+            poll(p, 3, -1);
+            if (p[1].revents || p[2].revents)
                 return false;
         } else if (n < 0 && errno != EINTR) {
             return false;
@@ -464,19 +626,34 @@ bool PtyPhone::writeMaster(std::string_view bytes, const trelvix::Event &stop)
     return true;
 }
 
+bool PtyPhone::flushPending(int fd) const
+{
+    if (!packetMode_)
+        return false;
+    if (statusPending_.load())
+        return true;
+    pollfd p{fd, POLLPRI, 0};
+    return poll(&p, 1, 0) > 0 && (p.revents & POLLPRI);
+}
+
 // --- FakePortPhone ---
 
 FakePortPhone::FakePortPhone(trelvix::FakePort &port, PhoneOptions options, Observer observer)
     : core_(std::make_shared<PhoneCore>(std::move(options), std::move(observer))), port_(&port)
 {
     core_->start(
-        [&port](std::string_view bytes, const trelvix::Event &) {
+        [&port](std::string_view bytes, const trelvix::Event &, const trelvix::Event *) {
             port.feed(bytes);
             return true;
         },
         [&port] { port.hangup(); });
     port.setResponder([core = core_](trelvix::FakePort &p, std::string_view written) {
-        core->take(written, p.settings().speed);
+        if (p.dtr())
+            core->take(written, p.settings().speed);
+    });
+    port.setControlObserver([core = core_](bool dtr, bool) {
+        if (!dtr)
+            core->leaveDataMode("DTR dropped");
     });
 }
 
@@ -490,6 +667,7 @@ void FakePortPhone::detach()
     if (!port_)
         return;
     port_->setResponder({});
+    port_->setControlObserver({});
     core_->stop();
     port_ = nullptr;
 }

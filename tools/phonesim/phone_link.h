@@ -33,11 +33,13 @@ using Observer = std::function<void(const PhoneModel::Exchange &)>;
 // pieces of pieceSize with pieceGapMs between them, keeps to lineRate,
 // holds the output's pauses, and hangs the link up after the output that
 // ended with the model hanging up. A large object leaves in chunks straight
-// from the stored bytes.
+// from the stored bytes. What is left of a data phase (the pieces marked
+// dataPhase) goes when the PC ends the phase, and NO CARRIER in its place.
 class Pacer {
 public:
-    // Writes all bytes unless the stop event is set; false when the link is gone.
-    using Write = std::function<bool(std::string_view, const trelvix::Event &stop)>;
+    // Writes all bytes unless the stop event, or the abort event when one
+    // is given, is set; false then, or when the link is gone.
+    using Write = std::function<bool(std::string_view, const trelvix::Event &stop, const trelvix::Event *abort)>;
     using Hangup = std::function<void()>;
 
     Pacer(const PhoneOptions &options, Write write, Hangup hangup);
@@ -47,8 +49,13 @@ public:
 
     void send(Output output, bool thenHangUp);
     // Calls then() on the pacer's thread once what was queued before has
-    // gone and ms more have passed; not at all when stopped first.
-    void after(int ms, std::function<void()> then);
+    // gone and ms more have passed; not at all when stopped first. A wait
+    // that belongs to a data phase (a stall) ends early when the phase does.
+    void after(int ms, std::function<void()> then, bool inDataPhase = false);
+    // Drops what is left of the data phases queued or in progress; true
+    // when one of them was output (its NO CARRIER is then the pacer's,
+    // unless not `answered`).
+    bool dropDataPhase(bool answered = true);
     // Ends the thread at once (output still queued is dropped); later sends
     // are dropped too.
     void stop();
@@ -59,10 +66,14 @@ private:
         bool hangup = false;
         std::function<void()> then = {};
     };
+    enum class Sent { Done, Dropped, Stopped };
     void run();
-    bool deliver(const Output &output);
-    bool pause(int ms);
-    bool throttle(size_t bytes);
+    bool deliver(const Item &item);
+    Sent deliverPiece(const Output::Piece &piece, size_t &sent);
+    bool endPhase(const Item &item, bool cut);
+    Sent wait(int ms, const trelvix::Event *abort);
+    Sent throttle(size_t bytes, const trelvix::Event *abort);
+    Sent interrupted(const trelvix::Event *abort) const;
 
     const int delayMs_;
     const size_t pieceSize_;
@@ -76,7 +87,11 @@ private:
     std::condition_variable queued_;
     std::deque<Item> queue_;
     bool stopping_ = false;
+    int phases_ = 0;     // data phases queued or in progress (stall waits too)
+    int sentPhases_ = 0; // ... of them output
+    bool answerDrop_ = true; // a dropped phase ends with NO CARRIER
     trelvix::Event stop_;
+    trelvix::Event abort_; // set while the pending data phases are dropped
     std::thread thread_;
 };
 
@@ -108,6 +123,12 @@ public:
     // Runs f on the phone's objects with the model locked, for tests to
     // look at them or plant some.
     void withStore(const std::function<void(ObjectStore &)> &f);
+    // The PC ended a data phase (why: for the log): the phase either way is
+    // dropped and, when `answered`, answered NO CARRIER; what a stall held
+    // back goes too. beforeAnswer runs first, so a transport can drop the
+    // phase's bytes it still holds before the PC can send anything new.
+    // False when no data phase was in progress: nothing happened.
+    bool leaveDataMode(std::string_view why, bool answered = true, const std::function<void()> &beforeAnswer = {});
 
 private:
     void feed(std::string_view bytes, uint32_t lineSpeed); // with mutex_ held
@@ -127,6 +148,15 @@ private:
 // slavePath() as it would open /dev/ttyUSB0. With lineRate the phone also
 // reads no faster than that, so the pty fills and the program's writes
 // block as on a real line.
+//
+// A pty has no DTR. What the PC does when it leaves a data phase that the
+// pty does show is the purge that comes with it: its tcflush of either
+// direction reaches the master in packet mode (TIOCPKT), and the phone
+// takes it, during a data phase, as a real phone takes DTR dropping. Only
+// the NO CARRIER differs: a real phone says it when DTR drops, before the
+// PC purges its input (which loses it), so after a flush of the PC's input
+// the phone says nothing; a late NO CARRIER would be taken for the reply
+// to the PC's next command.
 class PtyPhone {
 public:
     // Throws std::system_error when no pty can be made, and
@@ -147,16 +177,23 @@ public:
 
 private:
     void readLoop();
+    // A packet-mode status byte.
+    void takeStatus(unsigned char status);
     uint32_t lineSpeed() const;
     void releaseExclusive();
     void waitUntilRead() const;
-    bool writeMaster(std::string_view bytes, const trelvix::Event &stop);
+    bool writeMaster(std::string_view bytes, const trelvix::Event &stop, const trelvix::Event *abort);
+    // A status byte (a flush, perhaps) waits on the master, or the reader
+    // has it in hand.
+    bool flushPending(int fd) const;
     void closeAll();
 
     PhoneCore core_;
     std::atomic<int> master_{-1};
     int slave_ = -1;
     int inotify_ = -1;
+    bool packetMode_ = false; // each read of the master starts with a status byte
+    std::atomic<bool> statusPending_{false};
     std::string slavePath_;
     trelvix::Event stop_;
     std::atomic<bool> closeRequested_{false};
@@ -165,7 +202,9 @@ private:
     std::thread reader_;
 };
 
-// The same phone answering a FakePort's writes through its Responder. The
+// The same phone answering a FakePort's writes through its Responder. DTR
+// dropping ends a data phase, and what the PC writes while DTR is off is
+// lost (as the purge that comes with the drop would lose it on a line). The
 // phone must be destroyed, or detach()ed, before the port is: the library
 // destroys a port it was handed in Comm_Stop(1), so call detach() first.
 class FakePortPhone {

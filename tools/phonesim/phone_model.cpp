@@ -348,7 +348,7 @@ Output &Output::operator+=(std::string_view bytes)
 {
     if (bytes.empty())
         return *this;
-    if (!pieces_.empty() && !pieces_.back().data && !pieces_.back().pause) {
+    if (!pieces_.empty() && !pieces_.back().data && !pieces_.back().pause && !pieces_.back().dataPhase) {
         pieces_.back().bytes += bytes;
     } else {
         Piece piece;
@@ -362,12 +362,12 @@ Output &Output::operator+=(std::string_view bytes)
 Output &Output::append(const Output &other)
 {
     for (const Piece &piece : other.pieces_) {
-        if (piece.pause)
-            appendPause(piece.pauseMs);
-        else if (piece.data)
-            appendSlice(piece.data, piece.offset, piece.length);
-        else
+        if (!piece.pause && !piece.data && !piece.dataPhase) {
             *this += piece.bytes;
+            continue;
+        }
+        pieces_.push_back(piece);
+        size_ += piece.pause ? 0 : piece.view().size();
     }
     return *this;
 }
@@ -443,6 +443,12 @@ void Output::insertPause(size_t at, int ms)
     pause.pause = true;
     pause.pauseMs = ms;
     pieces_.insert(pieces_.begin() + static_cast<std::ptrdiff_t>(i), std::move(pause));
+}
+
+void Output::markDataPhase()
+{
+    for (Piece &piece : pieces_)
+        piece.dataPhase = true;
 }
 
 std::string Output::str() const
@@ -847,8 +853,10 @@ PhoneModel::Result PhoneModel::capabilityQuery(std::string_view arg, Output &out
     const long count = options_.capabilityCountOverride.value_or(static_cast<long>(data.size()));
     out += infoLine("+KPSCAP: " + std::to_string(count));
     out += infoLine("CONNECT");
-    out += data;
-    return {true, true, kNoCarrier};
+    Output phase(data + kNoCarrier);
+    phase.markDataPhase();
+    out.append(phase);
+    return {true, true, {}};
 }
 
 PhoneModel::Result PhoneModel::speedChange(std::string_view arg, std::string_view name, Output &out)
@@ -1159,9 +1167,10 @@ PhoneModel::Result PhoneModel::objectRead(std::string_view arg, Output &out)
             }
         }
     }
-    out.append(data);
     if (!ended)
-        out += dataEnd();
+        data += dataEnd();
+    data.markDataPhase();
+    out.append(data);
     return {true, true, {}};
 }
 
@@ -1178,6 +1187,19 @@ PhoneModel::Result PhoneModel::objectDelete(std::string_view arg)
         return phoneError(phone_error::kStorageFailure);
     }
     return {};
+}
+
+Output PhoneModel::leaveDataMode(bool sending)
+{
+    if (sending)
+        wedged_ = false;
+    if (!incoming_ || hungUp_)
+        return {};
+    if (incoming_->kind != Incoming::Kpsw)
+        session_ = {}; // a modem leaving the data mode ends the call it was in
+    incoming_.reset();
+    readStalled_ = false;
+    return kNoCarrier;
 }
 
 std::string PhoneModel::dataEnd() const

@@ -130,6 +130,9 @@ public:
         size_t length = 0;
         bool pause = false; // no bytes: the sender waits pauseMs
         int pauseMs = 0;    // -1: for ever
+        // Part of a data phase the phone sends, up to its closing line: what
+        // is left of it is dropped when the PC ends the phase early.
+        bool dataPhase = false;
 
         std::string_view view() const;
     };
@@ -147,6 +150,8 @@ public:
     void truncate(size_t n);
     // A pause after the first `at` bytes.
     void insertPause(size_t at, int ms);
+    // Marks every piece as part of a data phase.
+    void markDataPhase();
 
     size_t size() const { return size_; } // bytes; pauses count nothing
     bool empty() const { return pieces_.empty(); }
@@ -213,8 +218,16 @@ public:
     bool readStalled() const { return readStalled_; }
     int stallMs() const { return options_.dataStallMs; }
     void resumeReading() { readStalled_ = false; }
-    // Stalled for ever in a data phase it was sending: deaf from then on.
+    // Stalled for ever in a data phase it was sending: deaf from then on,
+    // until the PC ends the phase.
     bool wedged() const { return wedged_; }
+    // The PC ended the data phase (dropped DTR, or flushed the line): a
+    // phase the PC was sending is dropped unstored, with the +KDOBJ session
+    // it belonged to, and answered NO CARRIER (the returned output); nothing
+    // happens outside a data phase. `sending`: the transport was still
+    // sending the phone's own data phase, which a phone wedged in it leaves
+    // too (the transport answers for that one).
+    Output leaveDataMode(bool sending);
 
 private:
     // What one command or one part of a command line produced.

@@ -91,6 +91,29 @@ void FakePort::setLineModel(LineModel model)
     lineModel_ = std::move(model);
 }
 
+void FakePort::setControlObserver(ControlObserver observer)
+{
+    std::lock_guard lock(mutex_);
+    controlObserver_ = std::move(observer);
+}
+
+void FakePort::setLines(std::optional<bool> dtr, std::optional<bool> rts)
+{
+    ControlObserver observer;
+    bool dtrNow = false, rtsNow = false;
+    {
+        std::lock_guard lock(mutex_);
+        if (dtr.value_or(dtr_) == dtr_ && rts.value_or(rts_) == rts_)
+            return;
+        dtrNow = dtr_ = dtr.value_or(dtr_);
+        rtsNow = rts_ = rts.value_or(rts_);
+        observer = controlObserver_;
+    }
+    // Outside the lock: the observer may write or feed the port.
+    if (observer)
+        observer(dtrNow, rtsNow);
+}
+
 void FakePort::addLineErrors(uint32_t mask)
 {
     std::lock_guard lock(mutex_);
@@ -154,10 +177,11 @@ void FakePort::watchDestruction(bool *flag)
 
 bool FakePort::applySettings(const TrelvixLineSettings &settings)
 {
-    std::lock_guard lock(mutex_);
-    settings_ = settings;
-    dtr_ = settings.dtrControl != TRELVIX_DTR_OFF;
-    rts_ = settings.rtsControl != TRELVIX_RTS_OFF;
+    {
+        std::lock_guard lock(mutex_);
+        settings_ = settings;
+    }
+    setLines(settings.dtrControl != TRELVIX_DTR_OFF, settings.rtsControl != TRELVIX_RTS_OFF);
     return true;
 }
 
@@ -252,15 +276,13 @@ std::optional<uint32_t> FakePort::modemStatus()
 
 bool FakePort::setDtr(bool on)
 {
-    std::lock_guard lock(mutex_);
-    dtr_ = on;
+    setLines(on, std::nullopt);
     return true;
 }
 
 bool FakePort::setRts(bool on)
 {
-    std::lock_guard lock(mutex_);
-    rts_ = on;
+    setLines(std::nullopt, on);
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,9 @@ public:
     using Responder = std::function<void(FakePort &, std::string_view)>;
     // Control lines as a function of DTR and RTS; empty means no lines at all.
     using LineModel = std::function<std::optional<uint32_t>(bool dtr, bool rts)>;
+    // Called after DTR or RTS changed, on the thread that changed them, with
+    // both levels: the far end sees its control lines move.
+    using ControlObserver = std::function<void(bool dtr, bool rts)>;
 
     FakePort();
     ~FakePort() override;
@@ -36,6 +40,7 @@ public:
     void hangup();                       // reads and writes fail from now on
     void setResponder(Responder responder);
     void setLineModel(LineModel model);
+    void setControlObserver(ControlObserver observer);
     void addLineErrors(uint32_t mask);
     void holdWrites(bool hold);          // while held, writes wait (flow control off)
     void failWrites(bool fail);          // writes fail at once
@@ -72,6 +77,8 @@ private:
     Woken waitUntil(std::unique_lock<std::mutex> &lock, const std::function<bool()> &ready,
                     const Event *stop, int timeoutMs);
     void changed();
+    // Sets the lines given and tells the observer when one moved.
+    void setLines(std::optional<bool> dtr, std::optional<bool> rts);
 
     mutable std::mutex mutex_;
     mutable std::condition_variable writtenCv_;
@@ -81,6 +88,7 @@ private:
     std::vector<size_t> writeSizes_;
     Responder responder_;
     LineModel lineModel_;
+    ControlObserver controlObserver_;
     TrelvixLineSettings settings_{};
     Timeouts timeouts_{};
     uint32_t lineErrors_ = 0;
