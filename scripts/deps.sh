@@ -9,6 +9,7 @@ QUILLORA_PACKAGES=(
   cmake ninja-build g++ clang pkg-config libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  qt6-multimedia-dev qt6-svg-dev
   libopencore-amrnb-dev
 )
 
