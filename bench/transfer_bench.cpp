@@ -12,6 +12,7 @@
 // usage: transfer_bench [--throttled-bytes N] [--skip-throttled]
 
 #include "connection_state.h"
+#include "simulated_phone.h"
 #include "link_control.h"
 #include "phone_listing.h"
 #include "phone_operations.h"
@@ -54,48 +55,6 @@ std::string payload(size_t n)
         bytes[i] = static_cast<char>(i * 131 + 7);
     return bytes;
 }
-
-// quillora-phonesim in a child process; its first line is the pty.
-class SimulatedPhone {
-public:
-    SimulatedPhone(const std::string &store, std::uint32_t lineRate)
-    {
-        int out[2];
-        if (pipe(out) != 0)
-            std::abort();
-        pid_ = fork();
-        if (pid_ == 0) {
-            dup2(out[1], STDOUT_FILENO);
-            close(out[0]);
-            const std::string storeArg = "--store=" + store;
-            const std::string rateArg = "--line-rate=" + std::to_string(lineRate);
-            execl(QUILLORA_PHONESIM, QUILLORA_PHONESIM, storeArg.c_str(), rateArg.c_str(), "--no-echo", "--cmee=1",
-                  static_cast<char *>(nullptr));
-            _exit(127);
-        }
-        close(out[1]);
-        std::string line;
-        char c;
-        while (read(out[0], &c, 1) == 1 && c != '\n')
-            line += c;
-        close(out[0]);
-        path_ = line;
-        if (path_.empty()) {
-            std::fprintf(stderr, "the simulated phone did not start\n");
-            std::exit(1);
-        }
-    }
-    ~SimulatedPhone()
-    {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-    }
-    const std::string &path() const { return path_; }
-
-private:
-    pid_t pid_ = -1;
-    std::string path_;
-};
 
 struct QuietPrompt final : Prompt {
     void showMessage(MessageIcon, const std::string &text) override { std::fprintf(stderr, "phone: %s\n", text.c_str()); }
@@ -206,7 +165,7 @@ Timing roundTrip(const fs::path &work, size_t bytes, std::uint32_t lineRate)
     fs::create_directories(out);
     const fs::path file = work / "object.jpg";
     std::ofstream(file, std::ios::binary) << payload(bytes);
-    SimulatedPhone phone(store.string(), lineRate);
+    SimulatedPhone phone({"--store=" + store.string(), "--line-rate=" + std::to_string(lineRate), "--no-echo", "--cmee=1"});
     Link link(phone.path());
     Timing t;
     auto start = Clock::now();
@@ -286,7 +245,7 @@ Peak retrievalPeak(const fs::path &work, size_t bytes)
     fs::create_directories(store / "pictures");
     fs::create_directories(out);
     std::ofstream(store / "pictures" / "big.jpg", std::ios::binary) << payload(bytes);
-    SimulatedPhone phone(store.string(), 0);
+    SimulatedPhone phone({"--store=" + store.string(), "--line-rate=0", "--no-echo", "--cmee=1"});
     Link link(phone.path());
     resetPeak();
     const long before = peakKiB();

@@ -1,18 +1,27 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Quillora developers
-# Installs what is missing, builds, and runs the main job: the simulated
-# phone on a pseudo-terminal with an object store, and a round trip through
-# quillora-cli: find the phone, send a picture, a melody, a vCard and a
-# sound, list them, fetch them back into a fresh folder and compare them,
-# delete them and list the empty store. Each command is printed before it
-# runs.
+# Installs what is missing, builds, and runs the main job against the
+# simulated phone on a pseudo-terminal with an object store. On a display
+# (DISPLAY or WAYLAND_DISPLAY set) it starts the program, which finds the
+# phone and shows it; without one, or with --cli, it runs a round trip
+# through quillora-cli: find the phone, send a picture, a melody, a vCard
+# and a sound, list them, fetch them back into a fresh folder and compare
+# them, delete them and list the empty store. Each command is printed
+# before it runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
 quillora_install_missing
 cmake --preset release >/dev/null
-cmake --build --preset release -j "$(nproc)" --target quillora-phonesim quillora-cli
+gui=0
+if [ "${1:-}" != "--cli" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; } &&
+  [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
+  gui=1
+fi
+targets=(quillora-phonesim quillora-cli)
+[ $gui -eq 1 ] && targets+=(quillora)
+cmake --build --preset release -j "$(nproc)" --target "${targets[@]}"
 
 sim=build/release/tools/phonesim/quillora-phonesim
 cli=build/release/app/cli/quillora-cli
@@ -26,6 +35,15 @@ trap 'kill $simpid 2>/dev/null; wait $simpid 2>/dev/null; rm -rf "$work"' EXIT
 exec 3<"$work/sim.out"
 read -r -t 10 -u 3 port || { echo "the simulated phone did not start" >&2; exit 1; }
 echo "Simulated phone on $port, its objects in $work/store"
+
+if [ $gui -eq 1 ]; then
+  echo "Starting Quillora; it probes only the simulated phone. Close it to end the demo."
+  # A runtime folder of the demo's own, so an installed Quillora that runs
+  # already does not take the start over.
+  mkdir -m 700 "$work/run"
+  XDG_RUNTIME_DIR=$work/run TRELVIX_PORTS=$port TRELVIX_EXTRA_PORTS= build/release/app/shell/quillora
+  exit 0
+fi
 
 show() {
   echo

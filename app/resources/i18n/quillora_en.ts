@@ -927,5 +927,9 @@ with the given filename extension.</translation>
         <extracomment>%d, %d = number of the current object and number of objects</extracomment>
         <translation>(%d/%d)</translation>
     </message>
+    <message id="dlg154.1057">
+        <source>&amp;Language:</source>
+        <translation>&amp;Language:</translation>
+    </message>
 </context>
 </TS>

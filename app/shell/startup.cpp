@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Quillora developers
+#include "startup.h"
+
+#include "app_settings.h"
+#include "application.h"
+#include "fatal_report.h"
+#include "instance_channel.h"
+#include "main_window.h"
+#include "message_box_fatal_prompt.h"
+#include "settings_store.h"
+#include "welcome_dialog.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <unistd.h>
+
+namespace quillora {
+
+namespace {
+
+// The installed manuals, after the program's own folder.
+QStringList helpDirectories()
+{
+    QStringList dirs;
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    dirs << programDir.absoluteFilePath(QStringLiteral("../share/doc/quillora"));
+    for (const QString& d : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        dirs << d + QStringLiteral("/doc/quillora");
+    return dirs;
+}
+
+struct ParsedStart {
+    StartRequest request;
+    bool exit = false;
+    int exitCode = 0;
+};
+
+ParsedStart parseArguments(const QApplication& qapp)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Exchanges pictures, sounds, vCards and vCalendars with a mobile phone."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption command(QStringLiteral("command"),
+                                     QStringLiteral("Hands a command text such as [Quit] to the running program."),
+                                     QStringLiteral("text"));
+    parser.addOption(command);
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Files to send to the phone."),
+                                 QStringLiteral("[files...]"));
+    parser.process(qapp); // --help and --version end the process here
+    ParsedStart parsed;
+    parsed.request.command = parser.value(command);
+    for (const QString& f : parser.positionalArguments())
+        parsed.request.files << QFileInfo(f).absoluteFilePath();
+    return parsed;
+}
+
+} // namespace
+
+int RunFirstInstance(Application& app, const StartRequest& request, const QString& socketPath)
+{
+    app.loadStartupSettings();
+    MainWindow window(app);
+    std::unique_ptr<InstanceServer> server;
+    if (!socketPath.isEmpty())
+        server = std::make_unique<InstanceServer>(socketPath, window, getuid());
+    if (readSetting(app.settings(), setting::ShowSplash) != 0) {
+        WelcomeDialog welcome(true);
+        if (welcome.exec() != QDialog::Accepted || window.quitRequested())
+            return 0;
+    }
+    for (const QString& f : request.files)
+        window.openFile(f);
+    window.exec();
+    return 0;
+}
+
+int RunQuillora(int argc, char** argv)
+{
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(Application::name());
+    QApplication::setApplicationVersion(VersionInfo::current().versionText());
+    QApplication::setDesktopFileName(QStringLiteral("quillora"));
+    const ParsedStart parsed = parseArguments(qapp);
+
+    InstanceGuard guard;
+    if (!guard.isFirst()) {
+        // A later start shows nothing and changes no setting.
+        const bool delivered =
+            sendInstanceCommand(guard.socketPath(), handOverText(parsed.request.files, parsed.request.command));
+        if (!delivered)
+            std::fprintf(stderr, "quillora: the running Quillora did not answer\n");
+        return delivered ? 0 : 1;
+    }
+    const VersionInfo version = VersionInfo::current();
+    SettingsStore settings(SettingsStore::defaultFilePath(version.stringValue(QStringLiteral("CompanyShortName"))));
+    Application app(settings, QCoreApplication::applicationFilePath(), helpDirectories(), version);
+    setTheApplication(&app);
+    MessageBoxFatalPrompt fatalPrompt;
+    setFatalPrompt(&fatalPrompt);
+    const int code = RunFirstInstance(app, parsed.request, guard.socketPath());
+    setFatalPrompt(nullptr);
+    setTheApplication(nullptr);
+    return code;
+}
+
+} // namespace quillora

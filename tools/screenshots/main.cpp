@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Quillora developers
+// quillora-screenshots: the program's windows as PNG files in the languages
+// asked for, and a line on standard output for every text a window cuts off.
+// Exit status: 0 all texts fit, 1 some are clipped, 2 bad arguments or a
+// window that could not be rendered.
+#include "window_shots.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+using namespace quillora;
+
+constexpr int kClipped = 1;
+constexpr int kFailed = 2;
+
+struct Options {
+    std::vector<LocaleId> languages;
+    QStringList windows;
+    QString out;
+};
+
+QTextStream& err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// "--language 1033 --language 1036" or "--language 1033,1036".
+bool readLanguages(const QStringList& values, std::vector<LocaleId>& languages)
+{
+    for (const QString& value : values)
+        for (const QString& part : value.split(u',', Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const uint id = part.trimmed().toUInt(&ok);
+            if (!ok || !findUiLanguage(id)) {
+                err() << "quillora-screenshots: " << part << " is not the locale id of a program language\n";
+                return false;
+            }
+            languages.push_back(id);
+        }
+    return true;
+}
+
+bool readWindows(const QStringList& values, QStringList& windows)
+{
+    const QStringList known = ShotSession::windowNames();
+    for (const QString& value : values)
+        for (const QString& name : value.split(u',', Qt::SkipEmptyParts)) {
+            if (!known.contains(name)) {
+                err() << "quillora-screenshots: no window \"" << name << "\"; there are " << known.join(u' ') << '\n';
+                return false;
+            }
+            windows << name;
+        }
+    if (windows.isEmpty())
+        windows = known;
+    return true;
+}
+
+// Writes one language's windows; the worst exit status met.
+int shootLanguage(ShotSession& session, const Options& options)
+{
+    int status = 0;
+    QTextStream out(stdout);
+    for (const QString& window : options.windows) {
+        const Shot shot = session.render(window);
+        if (!shot.error.isEmpty()) {
+            err() << "quillora-screenshots: " << shot.name << ": " << shot.error << '\n';
+            status = kFailed;
+        }
+        if (!shot.image.isNull() && SaveShot(shot, options.out).isEmpty()) {
+            err() << "quillora-screenshots: cannot write " << shot.name << ".png in " << options.out << '\n';
+            status = kFailed;
+        }
+        for (const ClippedControl& clipped : shot.clipped)
+            out << DescribeClipping(clipped) << '\n';
+        if (!shot.clipped.empty() && status == 0)
+            status = kClipped;
+    }
+    return status;
+}
+
+int run(const Options& options)
+{
+    ShotSession session;
+    int status = 0;
+    for (LocaleId language : options.languages) {
+        session.setLanguage(language);
+        status = std::max(status, shootLanguage(session, options));
+    }
+    err() << "quillora-screenshots: " << options.windows.size() * options.languages.size() << " windows in "
+          << options.out << (status == kClipped ? ", some texts clipped" : "") << '\n';
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Nothing shows on screen unless the caller picked a platform.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quillora-screenshots"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Renders every window of Quillora to DIR/<window>-<locale id>.png and reports clipped texts."));
+    parser.addHelpOption();
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Locale id of a language, e.g. 1036 (repeatable; default 1033)."),
+                                      QStringLiteral("id"));
+    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder for the PNG files."),
+                                 QStringLiteral("dir"));
+    const QCommandLineOption window(QStringLiteral("window"),
+                                    QStringLiteral("Only this window (repeatable; default all)."),
+                                    QStringLiteral("name"));
+    const QCommandLineOption list(QStringLiteral("list"), QStringLiteral("Lists the window names."));
+    parser.addOptions({language, out, window, list});
+    parser.process(qapp);
+
+    if (parser.isSet(list)) {
+        QTextStream(stdout) << ShotSession::windowNames().join(u'\n') << '\n';
+        return 0;
+    }
+    Options options;
+    if (!readLanguages(parser.values(language), options.languages) ||
+        !readWindows(parser.values(window), options.windows))
+        return kFailed;
+    if (options.languages.empty())
+        options.languages.push_back(kEnglishUs);
+    options.out = parser.value(out);
+    if (options.out.isEmpty()) {
+        err() << "quillora-screenshots: --out DIR is required\n";
+        return kFailed;
+    }
+    return run(options);
+}
