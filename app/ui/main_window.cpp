@@ -248,6 +248,9 @@ void MainWindow::initialise()
     help_->setLink(app_.helpFilePath());
     if (lostOnce_)
         hint_->setText(LoadUiString(text_id::kConnectionLost));
+    // Of the texts the window fills in, only the transfers are words.
+    if (phone_->connection().connected())
+        showTransfers();
     setUpButtons();
     if (firstInit_) {
         firstInit_ = false;
@@ -354,10 +357,16 @@ void MainWindow::onStatus(const QString& port, int code, const QString& text)
 void MainWindow::onPhoneConnected(const ConnectedPhone& phone)
 {
     model_->setText(u' ' + phone.model);
-    transfers_->setText(u' ' + LoadUiString(phone.sendReceive ? text_id::kSendReceive : text_id::kSendOnly));
+    showTransfers();
     port_->setText(u' ' + phone.port);
     speed_->setText(phone.usb ? QStringLiteral(" USB") : QStringLiteral(" %1 bps").arg(phone.speed));
     showConnectedView(true);
+}
+
+void MainWindow::showTransfers()
+{
+    const bool both = (phone_->connection().phoneCapabilities.load() & capability::kObjectProtocol) != 0;
+    transfers_->setText(u' ' + LoadUiString(both ? text_id::kSendReceive : text_id::kSendOnly));
 }
 
 void MainWindow::onConnectionLost()

@@ -96,6 +96,7 @@ private:
     void onDetectTick();
     void onStatus(const QString& port, int code, const QString& text);
     void onPhoneConnected(const ConnectedPhone& phone);
+    void showTransfers();
     void onConnectionLost();
     void onCapabilitiesReady();
     void showCapabilities();

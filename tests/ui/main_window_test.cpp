@@ -9,7 +9,10 @@
 #include "application.h"
 #include "detect.h"
 #include "dialog_texts.h"
+#include "image_button.h"
+#include "language_combo_box.h"
 #include "main_window.h"
+#include "modal_dialogs.h"
 #include "phone_link.h"
 #include "pty_pair.h"
 #include "settings_store.h"
@@ -19,6 +22,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QElapsedTimer>
@@ -272,6 +276,48 @@ TEST_F(MainWindowStory, AnUnpluggedPhoneTakesTheWindowBackToDetectingAndTheNextI
     ASSERT_TRUE(waitConnected());
     EXPECT_EQ(textOf(1002), QStringLiteral(" QP-300"));
     EXPECT_EQ(textOf(1011), u' ' + nameOf(*second));
+}
+
+// The settings dialog from the main window: conversion choices and sounds
+// are stored, and a new language reaches the open window at once, the
+// phone's own texts kept.
+TEST_F(MainWindowStory, SettingsChangeConversionsSoundsAndTheWindowsLanguage)
+{
+    PtyPhone phone;
+    MainWindow& w = open({phone.slavePath()});
+    ASSERT_TRUE(waitConnected());
+    QString notice;
+    auto answerNotice = std::make_unique<testing_support::ModalWatch>([](QWidget*) {}, 1);
+    auto settings = testing_support::whenModalAppears([&](QWidget* dialog) {
+        findControlAs<QComboBox>(dialog, 1058)->setCurrentIndex(2); // AMR: Always
+        findControlAs<QComboBox>(dialog, 1062)->setCurrentIndex(0); // ADPCM: Never
+        findControlAs<QAbstractButton>(dialog, 1070)->setChecked(false);
+        findControlAs<LanguageComboBox>(dialog, 1060)->selectLanguage(kFrench);
+        answerNotice = std::make_unique<testing_support::ModalWatch>([&](QWidget* box) {
+            if (auto* b = qobject_cast<QMessageBox*>(box))
+                notice = b->text();
+            box->close();
+        });
+        findControlAs<QAbstractButton>(dialog, 1)->click();
+    });
+    static_cast<QAbstractButton*>(control(1045))->click();
+    ASSERT_TRUE(settings.acted());
+    EXPECT_EQ(notice, LoadUiString(103, kFrench));
+    EXPECT_EQ(readSetting(*store_, setting::AMR2PCM), 2);
+    EXPECT_EQ(readSetting(*store_, setting::ADPCM2PCM), 0);
+    EXPECT_EQ(w.amrSetting().value(), AskChoice::Always);
+    EXPECT_EQ(readSetting(*store_, setting::DisableSounds), 0);
+    EXPECT_TRUE(ImageButton::soundsEnabled());
+    EXPECT_EQ(readLanguageSetting(*store_, 0), kFrench);
+    // The language change reaches the window through the event loop.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return textOf(1006) == LoadUiText("dlg102.1006", kFrench); }, 2000));
+    EXPECT_NE(textOf(1006), LoadUiText("dlg102.1006", kEnglishUs));
+    EXPECT_EQ(static_cast<QAbstractButton*>(control(1045))->text(),
+              QString(LoadUiText("dlg102.1045", kFrench)).split(QStringLiteral("\n\t")).first());
+    EXPECT_EQ(textOf(1002), QStringLiteral(" QP-200"));
+    EXPECT_EQ(textOf(1042), u' ' + LoadUiString(301, kFrench));
+    app_->SetUiLanguage(kEnglishUs);
+    QCoreApplication::processEvents();
 }
 
 TEST_F(MainWindowStory, ClosingWhileDetectingEndsWithoutLateUpdates)
