@@ -20,15 +20,7 @@ namespace quillora::cli {
 
 namespace {
 
-namespace text_id {
-inline constexpr std::uint32_t kStatusBase = 4096;
-inline constexpr std::uint32_t kNoObjectDownload = 4239;
-inline constexpr std::uint32_t kSimLocked = 5000;
-inline constexpr std::uint32_t kPhoneCode = 5001;
-inline constexpr std::uint32_t kPin = 5002;
-inline constexpr std::uint32_t kNoSim = 5003;
-inline constexpr std::uint32_t kPortUnavailable = 65009;
-} // namespace text_id
+namespace text_id = detection_text;
 
 // The status callback has no argument of ours, and a probe may still report
 // after detection was stopped: the state it reaches lives as long as the
@@ -61,20 +53,6 @@ std::string textOf(const char *value)
     return value ? value : "";
 }
 
-// The warning a status calls for, once per port and code; 0 for none.
-std::uint32_t warningFor(int code, const DetectResult &record)
-{
-    if (code == TRELVIX_STATUS_NO_SIM)
-        return text_id::kNoSim;
-    if (code != TRELVIX_STATUS_SIM_LOCKED)
-        return 0;
-    switch (record.simState) {
-    case 2: return text_id::kSimLocked;
-    case 3: return text_id::kPhoneCode;
-    default: return text_id::kPin;
-    }
-}
-
 // Under the wait's lock.
 void showOnce(DetectionWait &wait, int code, const std::string &port, const std::string &text)
 {
@@ -84,11 +62,7 @@ void showOnce(DetectionWait &wait, int code, const std::string &port, const std:
 
 void printStatus(DetectionWait &wait, int code, const DetectResult &record)
 {
-    // As the window's list shows them: an unusable reply reads as an
-    // incompatible device, a long frame as an unidentified modem.
-    const int shownCode = code == TRELVIX_STATUS_BAD_FRAME    ? TRELVIX_STATUS_INCOMPATIBLE
-                          : code == TRELVIX_STATUS_LONG_FRAME ? TRELVIX_STATUS_UNIDENTIFIED
-                                                              : code;
+    const int shownCode = ShownDetectionStatus(code);
     std::string text = wait.texts->format(
         text_id::kStatusBase + static_cast<std::uint32_t>(shownCode),
         {static_cast<std::int64_t>(record.lineSettings.speed), textOf(record.model), wait.company});
@@ -107,7 +81,7 @@ int onStatus(int code, DetectResult *record)
     if (wait.verbose)
         printStatus(wait, code, *record);
     const std::string port = textOf(record->displayName);
-    if (const std::uint32_t warning = warningFor(code, *record))
+    if (const std::uint32_t warning = DetectionWarningFor(code, record->simState))
         showOnce(wait, code, port, wait.texts->format(warning, {port}));
     if (code != TRELVIX_STATUS_READY || wait.found)
         return 0;

@@ -54,6 +54,29 @@ AcceptanceResult AcceptDetectedPhone(const DetectResult &record, const Acceptanc
     return AcceptDetectedPhone(record, text(record.identification), context);
 }
 
+std::uint32_t DetectionWarningFor(int code, int simState)
+{
+    constexpr std::uint32_t kSimLocked = 5000, kPhoneCode = 5001, kPin = 5002, kNoSim = 5003;
+    if (code == TRELVIX_STATUS_NO_SIM)
+        return kNoSim;
+    if (code != TRELVIX_STATUS_SIM_LOCKED)
+        return 0;
+    switch (simState) {
+    case 2: return kSimLocked;
+    case 3: return kPhoneCode;
+    default: return kPin;
+    }
+}
+
+int ShownDetectionStatus(int code)
+{
+    switch (code) {
+    case TRELVIX_STATUS_BAD_FRAME: return TRELVIX_STATUS_INCOMPATIBLE;
+    case TRELVIX_STATUS_LONG_FRAME: return TRELVIX_STATUS_UNIDENTIFIED;
+    default: return code;
+    }
+}
+
 AcceptanceResult AcceptDetectedPhone(const DetectResult &record, std::string_view identification,
                                      const AcceptanceContext &context)
 {

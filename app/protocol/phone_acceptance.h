@@ -43,6 +43,21 @@ struct AcceptanceContext {
     QuirksStore *quirksStore = nullptr;
 };
 
+// The texts detection's outcomes are told with, shared by the front ends.
+namespace detection_text {
+inline constexpr std::uint32_t kStatusBase = 4096; // + the status code
+inline constexpr std::uint32_t kNoObjectDownload = 4239;
+inline constexpr std::uint32_t kPortUnavailable = 65009;
+} // namespace detection_text
+
+// The warning a status calls for: 97 (no SIM) and 99 by the SIM state;
+// 0 for every other status.
+std::uint32_t DetectionWarningFor(int code, int simState);
+
+// The status shown for a code: an unusable reply reads as an incompatible
+// device, a long frame as an unidentified one.
+int ShownDetectionStatus(int code);
+
 // The phones whose identification carries " JC3,6" in its second part lose
 // bytes at 115200 bps; they are moved to 57600.
 inline constexpr std::string_view kSlowLinkMark = " JC3,6";

@@ -17,15 +17,7 @@ namespace quillora {
 
 namespace {
 
-namespace text_id {
-inline constexpr std::uint32_t kStatusBase = 4096;
-inline constexpr std::uint32_t kNoObjectDownload = 4239;
-inline constexpr std::uint32_t kSimLocked = 5000;
-inline constexpr std::uint32_t kPhoneCode = 5001;
-inline constexpr std::uint32_t kPin = 5002;
-inline constexpr std::uint32_t kNoSim = 5003;
-inline constexpr std::uint32_t kPortUnavailable = 65009;
-} // namespace text_id
+namespace text_id = detection_text;
 
 constexpr int kStillPeriodMs = 1000;
 constexpr int kStillPostponeStepMs = 5000;
@@ -137,17 +129,6 @@ private:
     std::shared_ptr<PhoneSupervisor::Core> core_;
 };
 
-std::uint32_t warningTextFor(int code, const DetectResult& record)
-{
-    if (code == TRELVIX_STATUS_NO_SIM)
-        return text_id::kNoSim;
-    switch (record.simState) {
-    case 2: return text_id::kSimLocked;
-    case 3: return text_id::kPhoneCode;
-    default: return text_id::kPin;
-    }
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -166,20 +147,16 @@ int PhoneSupervisor::Core::handleStatus(int code, const DetectResult& record)
     if (connection.connected())
         return 0;
     const std::string port = textOf(record.displayName);
-    switch (code) {
+    switch (ShownDetectionStatus(code)) {
     case TRELVIX_STATUS_LINES_CTS_DSR:
     case TRELVIX_STATUS_SPEED: return 0;
     case TRELVIX_STATUS_NO_SIM:
     case TRELVIX_STATUS_SIM_LOCKED:
-        warnOnce(code, record, qtext(setup.texts.format(warningTextFor(code, record), {port})));
+        warnOnce(code, record, qtext(setup.texts.format(DetectionWarningFor(code, record.simState), {port})));
         reportStatus(code, record);
         return 0;
-    // An unusable reply reads as an incompatible device, a long frame as an
-    // unidentified one.
-    case TRELVIX_STATUS_BAD_FRAME: reportStatus(TRELVIX_STATUS_INCOMPATIBLE, record); return 0;
-    case TRELVIX_STATUS_LONG_FRAME: reportStatus(TRELVIX_STATUS_UNIDENTIFIED, record); return 0;
     case TRELVIX_STATUS_READY: return acceptPhone(record);
-    default: reportStatus(code, record); return 0;
+    default: reportStatus(ShownDetectionStatus(code), record); return 0;
     }
 }
 
