@@ -329,13 +329,11 @@ void PhoneSupervisor::tryStartDetection(std::uint32_t flags)
         retry_.start(kLockRetryMs);
         return;
     }
-    detecting_ = true;
     TrelvixAsync(flags, &PhoneSupervisor::statusCallback);
 }
 
 void PhoneSupervisor::onConnected(const ConnectedPhone& phone)
 {
-    detecting_ = false;
     Q_EMIT phoneConnected(phone);
     core_->connection.stillPostpone.store(0);
     restartStillCheck(kStillPeriodMs);

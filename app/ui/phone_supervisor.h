@@ -79,7 +79,6 @@ public:
     CapabilityReport capabilities() const;
     // The next still check waits `times` × 5 s (a send has just begun).
     void postponeStill(std::uint32_t times) { connection().stillPostpone.store(times); }
-    bool detecting() const { return detecting_; }
 
     // The library's callbacks (C function pointers, so process-wide; they
     // reach the live supervisor, or answer 0 when there is none).
@@ -111,7 +110,6 @@ private:
     std::shared_ptr<Core> core_;
     QTimer still_;
     QTimer retry_;
-    bool detecting_ = false;
     std::uint32_t pendingFlags_ = 0;
     std::jthread capabilityThread_;
 };
