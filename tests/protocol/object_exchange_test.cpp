@@ -698,7 +698,7 @@ TEST_P(RetrievalCancel, KeepsTheOldFileAndTheLine)
     EXPECT_EQ(files(), (Files{{"Big.jpg", "the picture that was there"}}));
     EXPECT_TRUE(shown().empty());
 
-    EXPECT_EQ(receive({itemFor(rows[1])}), TransferResult::Succeeded);
+    EXPECT_EQ(receive({itemFor(rows[1])}), TransferResult::Succeeded) << ::testing::PrintToString(shown());
     EXPECT_EQ(files(), (Files{{"Big.jpg", "the picture that was there"}, {"Small.jpg", small}}));
 }
 

@@ -551,20 +551,34 @@ void PtyPhone::readLoop()
 }
 
 // The PC's tcflush of its input (TCIFLUSH) or output (TCOFLUSH), which its
-// line control makes whenever it leaves a data phase. The data already in
-// the master's buffer, which its output purge does not reach, were the
-// phase's and go too. (FLUSHREAD is the PC's input flushed: TCIFLUSH on
-// the slave.)
+// line control makes whenever it leaves a data phase. (FLUSHREAD is the
+// PC's input flushed: TCIFLUSH on the slave.)
 void PtyPhone::takeStatus(unsigned char status)
 {
     if (!(status & (TIOCPKT_FLUSHREAD | TIOCPKT_FLUSHWRITE)))
         return;
     const bool inputFlushed = status & TIOCPKT_FLUSHREAD;
-    core_.leaveDataMode(inputFlushed ? "the PC flushed its input" : "the PC flushed its output", !inputFlushed, [this] {
+    core_.leaveDataMode(inputFlushed ? "the PC flushed its input" : "the PC flushed its output", !inputFlushed,
+                        [this, inputFlushed] { dropPhaseLeftovers(inputFlushed); });
+}
+
+void PtyPhone::dropPhaseLeftovers(bool inputFlushed)
+{
+    if (!inputFlushed) {
+        // The PC's data already in the master's buffer, which its output
+        // purge does not reach, were the phase's. (After an input purge the
+        // PC sent no data: what is there is its next command.)
         char scrap[4096];
         for (int i = 0; i < 1024 && read(master_, scrap, sizeof scrap) > 0; ++i) {
         }
-    });
+        return;
+    }
+    // A phone stops sending when DTR drops, before the PC's purge; on a pty
+    // it learns of the purge only now, and a chunk written meanwhile would
+    // reach the PC after it. Those bytes go the purge's way, with no write
+    // in progress.
+    std::lock_guard lock(writing_);
+    tcflush(slave_, TCIFLUSH);
 }
 
 // Closing the master hangs the tty up, which throws away input the program
@@ -599,17 +613,20 @@ bool PtyPhone::writeMaster(std::string_view bytes, const trelvix::Event &stop, c
 {
     size_t done = 0;
     while (done < bytes.size()) {
+        std::unique_lock lock(writing_);
         const int fd = master_;
         if (fd < 0 || (abort && abort->isSet()))
             return false;
         // Data written after the PC's flush would reach it after its purge;
         // the reader is about to end the phase.
         if (abort && flushPending(fd)) {
+            lock.unlock();
             if (stop.wait(std::chrono::milliseconds(0)) || abort->wait(std::chrono::milliseconds(100)))
                 return false;
             continue;
         }
         const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        lock.unlock();
         if (n > 0) {
             done += static_cast<size_t>(n);
         } else if (n < 0 && errno == EAGAIN) {

@@ -179,6 +179,7 @@ private:
     void readLoop();
     // A packet-mode status byte.
     void takeStatus(unsigned char status);
+    void dropPhaseLeftovers(bool inputFlushed);
     uint32_t lineSpeed() const;
     void releaseExclusive();
     void waitUntilRead() const;
@@ -194,6 +195,9 @@ private:
     int inotify_ = -1;
     bool packetMode_ = false; // each read of the master starts with a status byte
     std::atomic<bool> statusPending_{false};
+    // Held around each write of the master with its abort check, so the
+    // reader knows when no byte of a dropped phase can still go out.
+    std::mutex writing_;
     std::string slavePath_;
     trelvix::Event stop_;
     std::atomic<bool> closeRequested_{false};
