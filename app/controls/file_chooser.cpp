@@ -35,6 +35,17 @@ public:
         return dialog.selectedFiles().constFirst();
     }
 
+    QString chooseFolder(QWidget* parent, const FolderRequest& request) override
+    {
+        QFileDialog dialog(parent, request.caption, request.folder);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly, true);
+        dialog.setLabelText(QFileDialog::LookIn, request.caption);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
+    }
+
 private:
     static void prepare(QFileDialog& dialog, const QStringList& filters, int selected)
     {

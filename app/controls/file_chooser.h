@@ -28,6 +28,11 @@ struct SaveFileRequest {
     bool confirmOverwrite = true;
 };
 
+struct FolderRequest {
+    QString caption; // the text above the folders
+    QString folder;  // preselected
+};
+
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
@@ -36,6 +41,8 @@ public:
     virtual QStringList openFiles(QWidget* parent, const OpenFileRequest& request) = 0;
     // The chosen path, empty when cancelled. The folder must exist.
     virtual QString saveFile(QWidget* parent, const SaveFileRequest& request) = 0;
+    // An existing folder, empty when cancelled.
+    virtual QString chooseFolder(QWidget* parent, const FolderRequest& request) = 0;
 };
 
 // The process's chooser: the Qt dialogs unless a test set its own (which

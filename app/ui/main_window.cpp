@@ -10,7 +10,9 @@
 #include "hyperlink_label.h"
 #include "image_button.h"
 #include "mime_file_types.h"
+#include "phone_browser.h"
 #include "program_art.h"
+#include "send_flow.h"
 #include "settings_quirks_store.h"
 #include "shaded_button.h"
 #include "status_list.h"
@@ -19,6 +21,9 @@
 #include "welcome_dialog.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
@@ -115,6 +120,7 @@ MainWindow::MainWindow(Application& app, QWidget* parent)
 
     buildControls();
     ReapplyDialogTemplate(this, true, CurrentUiLanguage());
+    setUpSendFlow();
 }
 
 MainWindow::~MainWindow()
@@ -371,6 +377,9 @@ void MainWindow::showTransfers()
 
 void MainWindow::onConnectionLost()
 {
+    // The browser's list means nothing without the phone.
+    if (browser_)
+        browser_->forceClose();
     statusList_->clear();
     showDetectingView();
 }
@@ -420,10 +429,96 @@ void MainWindow::showPhoneError(const QString& text)
     box.exec();
 }
 
+// ---------------------------------------------------------------------------
+// Sending
+
+void MainWindow::setUpSendFlow()
+{
+    SendFlow::Host host;
+    host.window = this;
+    host.settings = &app_.settings();
+    host.access = [this] { return phoneAccess(); };
+    host.allowMultiple = [this] { return allowMultipleSend_; };
+    host.dialogTitle = [this] { return sendDialogTitle(); };
+    host.model = [this] { return QString::fromStdString(phone_->connection().phone().modelName); };
+    host.supportedPatterns = [this] {
+        const bool complete = phone_->connection().phoneCapabilities.load() & capability::kFormatReport;
+        return complete ? phone_->capabilities().supportedPatterns : std::string();
+    };
+    sendFlow_ = std::make_unique<SendFlow>(std::move(host));
+    connect(this, &MainWindow::sendRequested, this, [this] { sendFlow_->chooseAndSend(); });
+    connect(this, &MainWindow::receiveRequested, this, &MainWindow::openBrowser);
+}
+
+void MainWindow::openBrowser()
+{
+    if (browser_ || !phone_->connection().connected())
+        return;
+    PhoneBrowser::Host host;
+    host.access = [this] { return phoneAccess(); };
+    host.settings = &app_.settings();
+    host.typeNames = typeNames_.get();
+    host.showHidden = app_.showHidden();
+    host.allowVCardsVCals = allowVCardsVCals_;
+    PhoneBrowser browser(std::move(host), this);
+    browser_ = &browser;
+    browser.exec();
+    browser_ = nullptr;
+}
+
+PhoneAccess MainWindow::phoneAccess()
+{
+    PhoneAccess access;
+    access.session = &phone_->session();
+    access.connection = &phone_->connection();
+    access.link = &phone_->link();
+    access.texts = texts_.get();
+    access.quirks = quirks_.get();
+    access.amr = &amr_;
+    access.adpcm = &adpcm_;
+    // The slow retry changed the line: the speed line follows, on our thread.
+    access.speedChanged = [this](int speed) {
+        QMetaObject::invokeMethod(
+            this, [this, speed] { speed_->setText(QStringLiteral(" %1 bps").arg(speed)); }, Qt::QueuedConnection);
+    };
+    return access;
+}
+
+// The Send button's caption without its tooltip part or accelerators.
+QString MainWindow::sendDialogTitle() const
+{
+    QString caption = templateText(kTemplateId, control::kSend, CurrentUiLanguage());
+    caption = caption.section(u'\n', 0, 0);
+    return caption.remove(u'&');
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && phone_->connection().connected())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    QStringList files;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    event->acceptProposedAction();
+    // The drop ends before the transfer starts, so the dragging program is
+    // not held for the transfer's length.
+    QTimer::singleShot(0, this, [this, files] { sendFlow_->sendDropped(files); });
+}
+
 void MainWindow::openFile(const QString& path)
 {
-    pendingFiles_.append(path);
     Q_EMIT filesOpened({path});
+    if (!phone_->connection().connected()) {
+        pendingFiles_.append(path);
+        return;
+    }
+    // Not inside the command channel's read: the transfer runs its own window.
+    QTimer::singleShot(0, this, [this, path] { sendFlow_->openFile(path); });
 }
 
 // [Quit] from another start: whatever dialog is open goes too (a welcome
@@ -431,6 +526,12 @@ void MainWindow::openFile(const QString& path)
 void MainWindow::quit()
 {
     quitRequested_ = true;
+    // A transfer is stopped first; the window goes when its run has ended.
+    if (auto* run = findChild<ProgressWindow*>()) {
+        connect(run, &ProgressWindow::finishedRun, this, &MainWindow::quit, Qt::QueuedConnection);
+        run->reject();
+        return;
+    }
     if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()); modal && modal != this)
         modal->reject();
     accept();

@@ -9,6 +9,7 @@
 #include "ask_setting.h"
 #include "instance_commands.h"
 #include "phone_supervisor.h"
+#include "progress_window.h"
 #include "settings_dialog.h"
 
 #include <QDialog>
@@ -32,6 +33,8 @@ namespace quillora {
 
 class Application;
 class HyperlinkLabel;
+class PhoneBrowser;
+class SendFlow;
 class FileTypeNames;
 class QuirksStore;
 class TextSource;
@@ -55,6 +58,11 @@ public:
     bool quitRequested() const { return quitRequested_; }
     bool allowMultipleSend() const { return allowMultipleSend_; }
     bool allowVCardsVCals() const { return allowVCardsVCals_; }
+    // What a progress window needs to run an operation on the phone.
+    PhoneAccess phoneAccess();
+    SendFlow& sendFlow() { return *sendFlow_; }
+    // The open phone browser, if any.
+    PhoneBrowser* browser() const { return browser_; }
 
     // SettingsTarget
     AskSetting& amrSetting() override { return amr_; }
@@ -82,6 +90,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void done(int result) override;
 
 private:
@@ -103,6 +113,9 @@ private:
     void openSettings();
     void showAbout();
     void stopEverything();
+    void setUpSendFlow();
+    QString sendDialogTitle() const;
+    void openBrowser();
 
     Application& app_;
     std::unique_ptr<TextSource> texts_;
@@ -110,6 +123,8 @@ private:
     std::unique_ptr<QuirksStore> quirks_;
     std::unique_ptr<PhoneSupervisor> phone_;
     std::unique_ptr<trelvix::DeviceWatcher> deviceWatcher_;
+    std::unique_ptr<SendFlow> sendFlow_;
+    PhoneBrowser* browser_ = nullptr;
     AskSetting amr_;
     AskSetting adpcm_;
     bool disableSounds_ = false;

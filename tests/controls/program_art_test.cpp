@@ -101,6 +101,7 @@ class RecordingChooser : public FileChooser {
 public:
     QStringList openFiles(QWidget*, const OpenFileRequest&) override { return {QStringLiteral("/a")}; }
     QString saveFile(QWidget*, const SaveFileRequest&) override { return QStringLiteral("/b"); }
+    QString chooseFolder(QWidget*, const FolderRequest&) override { return QStringLiteral("/c"); }
 };
 
 TEST(FileChoosers, ATestChooserStandsInUntilCleared)

@@ -23,6 +23,7 @@ namespace {
 class FakeChooser : public FileChooser {
 public:
     QStringList openFiles(QWidget*, const OpenFileRequest&) override { return {}; }
+    QString chooseFolder(QWidget*, const FolderRequest&) override { return {}; }
     QString saveFile(QWidget* parent, const SaveFileRequest& r) override
     {
         owner = parent;

@@ -931,5 +931,16 @@ with the given filename extension.</translation>
         <source>&amp;Language:</source>
         <translation>&amp;Language:</translation>
     </message>
+    <message id="preview.noJpegtran">
+        <source>jpegtran was not found: install the libjpeg-turbo-progs package</source>
+        <translation>jpegtran was not found: install the libjpeg-turbo-progs package</translation>
+    </message>
+    <message id="preview.replaceFailed">
+        <source>The picture %1 could not be replaced by its transformed copy:
+%2</source>
+        <extracomment>%1 = the picture's file, %2 = the system's reason</extracomment>
+        <translation>The picture %1 could not be replaced by its transformed copy:
+%2</translation>
+    </message>
 </context>
 </TS>

@@ -931,5 +931,16 @@ with the given filename extension.</source>
         <source>&amp;Language:</source>
         <translation>&amp;Langue :</translation>
     </message>
+    <message id="preview.noJpegtran">
+        <source>jpegtran was not found: install the libjpeg-turbo-progs package</source>
+        <translation>jpegtran est introuvable : installez le paquet libjpeg-turbo-progs</translation>
+    </message>
+    <message id="preview.replaceFailed">
+        <source>The picture %1 could not be replaced by its transformed copy:
+%2</source>
+        <extracomment>%1 = the picture's file, %2 = the system's reason</extracomment>
+        <translation>L'image %1 n'a pas pu être remplacée par sa copie transformée :
+%2</translation>
+    </message>
 </context>
 </TS>
