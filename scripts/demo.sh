@@ -4,7 +4,8 @@
 # Installs what is missing, builds, and runs the main job against the
 # simulated phone on a pseudo-terminal with an object store. On a display
 # (DISPLAY or WAYLAND_DISPLAY set) it starts the program, which finds the
-# phone and shows it; without one, or with --cli, it runs a round trip
+# phone, shows it and sends a picture under its progress window, and the
+# phone holds a large photo to retrieve from the phone browser; without one, or with --cli, it runs a round trip
 # through quillora-cli: find the phone, send a picture, a melody, a vCard
 # and a sound, list them, fetch them back into a fresh folder and compare
 # them, delete them and list the empty store. Each command is printed
@@ -28,8 +29,17 @@ cli=build/release/app/cli/quillora-cli
 work=$(mktemp -d)
 # The demo's settings stay in its own folder.
 export XDG_CONFIG_HOME=$work/config
+simopts=(--store="$work/store")
+if [ $gui -eq 1 ]; then
+  # A phone at a real cable's pace (11520 bytes a second) holding a large
+  # photo, so that the progress windows stay up long enough to be watched.
+  jfif() { printf '\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01'; head -c "$1" /dev/urandom; }
+  jfif 300000 >"$work/beach.jpg"
+  jfif 150000 >"$work/send.jpg"
+  simopts+=(--line-rate=11520 "--object=pictures:JPEG:Beach at dawn:$work/beach.jpg")
+fi
 mkfifo "$work/sim.out"
-"$sim" --store="$work/store" >"$work/sim.out" &
+"$sim" "${simopts[@]}" >"$work/sim.out" &
 simpid=$!
 trap 'kill $simpid 2>/dev/null; wait $simpid 2>/dev/null; rm -rf "$work"' EXIT
 exec 3<"$work/sim.out"
@@ -37,11 +47,13 @@ read -r -t 10 -u 3 port || { echo "the simulated phone did not start" >&2; exit 
 echo "Simulated phone on $port, its objects in $work/store"
 
 if [ $gui -eq 1 ]; then
-  echo "Starting Quillora; it probes only the simulated phone. Close it to end the demo."
+  echo "Starting Quillora with a picture to send: it goes to the phone as soon as the phone is found."
+  echo "Then press Receive..., select \"Beach at dawn\" and Retrieve... to watch a retrieval."
+  echo "Close the program to end the demo."
   # A runtime folder of the demo's own, so an installed Quillora that runs
   # already does not take the start over.
   mkdir -m 700 "$work/run"
-  XDG_RUNTIME_DIR=$work/run TRELVIX_PORTS=$port TRELVIX_EXTRA_PORTS= build/release/app/shell/quillora
+  XDG_RUNTIME_DIR=$work/run TRELVIX_PORTS=$port TRELVIX_EXTRA_PORTS= build/release/app/shell/quillora "$work/send.jpg"
   exit 0
 fi
 

@@ -11,6 +11,7 @@ QUILLORA_PACKAGES=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   qt6-multimedia-dev qt6-svg-dev
   libopencore-amrnb-dev
+  libjpeg-turbo-progs
 )
 
 quillora_install_missing() {

@@ -38,6 +38,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <utility>
 
 namespace quillora {
 
@@ -367,6 +368,9 @@ void MainWindow::onPhoneConnected(const ConnectedPhone& phone)
     port_->setText(u' ' + phone.port);
     speed_->setText(phone.usb ? QStringLiteral(" USB") : QStringLiteral(" %1 bps").arg(phone.speed));
     showConnectedView(true);
+    // Files opened before a phone was there go now, one run each.
+    for (const QString& path : std::exchange(pendingFiles_, {}))
+        QTimer::singleShot(0, this, [this, path] { sendFlow_->openFile(path); });
 }
 
 void MainWindow::showTransfers()
@@ -517,7 +521,8 @@ void MainWindow::openFile(const QString& path)
         pendingFiles_.append(path);
         return;
     }
-    // Not inside the command channel's read: the transfer runs its own window.
+    // Not inside the command channel's read: the transfer runs its own
+    // window. Without a phone the file waits for the next one.
     QTimer::singleShot(0, this, [this, path] { sendFlow_->openFile(path); });
 }
 

@@ -53,7 +53,7 @@ public:
     PhoneSupervisor& phone() { return *phone_; }
     // Tests shorten the detecting view's ten seconds.
     void setDetectTickInterval(int ms) { detectTimer_.setInterval(ms); }
-    // Files the send flow will take (from [Open("...")] and the command line).
+    // Files opened while no phone was connected; sent once one is.
     QStringList pendingFiles() const { return pendingFiles_; }
     bool quitRequested() const { return quitRequested_; }
     bool allowMultipleSend() const { return allowMultipleSend_; }

@@ -284,6 +284,7 @@ void PhoneBrowser::buildControls()
     connect(close_, &QPushButton::clicked, this, [this] { done(kCloseId); });
 
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal));
     for (QPushButton* b : {selectAll_, retrieve_, delete_})
         buttons->addWidget(b);
     buttons->addStretch();

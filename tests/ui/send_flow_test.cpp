@@ -203,6 +203,23 @@ TEST_F(SendStory, AFileOpenedByASecondStartIsSent)
     EXPECT_EQ(storedPictures(phone), (std::vector<Stored>{{u"Opened", jfifBytes(4000)}}));
 }
 
+// Files opened while no phone is there (a start from the file manager) go
+// once a phone is found.
+TEST_F(SendStory, FilesOpenedBeforeThePhoneIsFoundGoWhenItIs)
+{
+    PtyPhone phone;
+    MainWindow& w = open({phone.slavePath()});
+    // Detection has only begun: the file waits.
+    ASSERT_FALSE(w.phone().connection().connected());
+    const QString sun = picture(QStringLiteral("Early.jpg"), 3000);
+    w.openFile(sun);
+    EXPECT_EQ(w.pendingFiles(), QStringList{sun});
+    ASSERT_TRUE(waitConnected());
+    ASSERT_TRUE(waitStored(phone, 1));
+    EXPECT_EQ(storedPictures(phone), (std::vector<Stored>{{u"Early", jfifBytes(3000)}}));
+    EXPECT_TRUE(w.pendingFiles().isEmpty());
+}
+
 // Cancel in the middle of the data: the phone keeps nothing of the object,
 // and takes the next one.
 TEST_F(SendStory, CancelDuringASendLeavesNothingAndThePhoneTakesTheNext)

@@ -87,7 +87,12 @@ std::optional<QSize> pushButtonNeeds(const QPushButton& button)
     }
     // The option carries no text: the style widens every labelled button to
     // a minimum that is looks, not need (the "?" button is narrower).
-    return button.style()->sizeFromContents(QStyle::CT_PushButton, &option, contents, &button);
+    const QSize padded = button.style()->sizeFromContents(QStyle::CT_PushButton, &option, contents, &button);
+    // Down, the text needs only the contents rectangle it is drawn in: the
+    // style's padding is looks too (the preview's buttons are placed by hand).
+    option.rect = button.rect();
+    const QRect drawn = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    return QSize(padded.width(), contents.height() + button.height() - drawn.height());
 }
 
 // The image buttons wrap their text into what the icon leaves; their size

@@ -6,10 +6,14 @@
 #include "application.h"
 #include "ask_setting.h"
 #include "capabilities_dialog.h"
+#include "delete_confirm_dialog.h"
 #include "detect.h"
 #include "dialog_texts.h"
 #include "main_window.h"
+#include "phone_browser.h"
 #include "phone_link.h"
+#include "picture_preview_dialog.h"
+#include "progress_window.h"
 #include "question_dialog.h"
 #include "replace_confirm_dialog.h"
 #include "settings_dialog.h"
@@ -19,17 +23,25 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLayout>
+#include <QLinearGradient>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProgressBar>
+#include <QTreeWidget>
 #include <QtCore/qtestsupport_core.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <iterator>
+#include <memory>
 #include <mutex>
 #include <span>
 #include <system_error>
+#include <thread>
 
 #include <pty.h>
 #include <termios.h>
@@ -44,10 +56,20 @@ constexpr int kDetectingMs = 5000;
 constexpr int kStatusListMs = 10000;
 constexpr int kConnectMs = 20000;
 constexpr int kFormatsMs = 15000;
+constexpr int kProgressMs = 5000;
+constexpr int kRunEndMs = 10000;
+constexpr int kListingMs = 15000;
 constexpr std::chrono::seconds kThreadsEnd{10};
 // The detecting view is shown with its bar part-way, then held there.
 constexpr int kDetectingProgress = 40;
 constexpr int kHeldTickMs = 3600 * 1000;
+// A progress window's run is shown part-way through its data, and held
+// there until Cancel, or for this long at most.
+constexpr int kShownRange = 100;
+constexpr int kShownPosition = 40;
+constexpr int kShownSecondsLeft = 25;
+constexpr int kHeldRunMs = 10000;
+constexpr int kCancelPollMs = 10;
 
 constexpr int kStatusListId = 1000;
 constexpr int kProgressId = 1001;
@@ -55,8 +77,27 @@ constexpr int kModelId = 1002;
 constexpr int kFormatsId = 1069;
 constexpr StringId kRestartNoticeId = 103;
 constexpr StringId kConvertQuestionId = 212;
+constexpr StringId kSendingDataId = 205;
+constexpr StringId kReceivingDataId = 209;
+constexpr StringId kDeletingId = 214;
+constexpr StringId kPreviewTitleId = 603;
+constexpr StringId kSecondsLeftId = 8740;
+constexpr ObjectType kJpeg = 104;
 
 const QString kSoundFile = QStringLiteral("Birthday tune.amr");
+const QString kPictureName = QStringLiteral("Holiday picture");
+const QString kPictureTitle = QStringLiteral("Holiday at the sea");
+constexpr QSize kPreviewPictureSize{640, 480};
+constexpr int kDeletedCount = 3;
+constexpr int kPicturesTab = 0; // the browser opens on the animations by default
+
+// What the simulated phone holds for the phone browser: titles a user gives.
+struct PhonePicture {
+    const char16_t* title;
+    std::size_t bytes;
+};
+constexpr PhonePicture kPhonePictures[] = {
+    {u"Holiday at the sea", 48 * 1024}, {u"Cat", 9 * 1024}, {u"Birthday party at grandma's", 23 * 1024}};
 
 // The ports detection sees, read on the library's detection threads.
 class Candidates {
@@ -134,6 +175,64 @@ bool settle(QWidget& window)
         kSettleMs);
 }
 
+// A JFIF header and filler bytes: the phone lists the size and the type,
+// nothing reads the picture.
+std::shared_ptr<const std::string> jfif(std::size_t size)
+{
+    std::string bytes("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 13);
+    bytes.resize(std::max(size, bytes.size()), '\x55');
+    return std::make_shared<const std::string>(std::move(bytes));
+}
+
+phonesim::PhoneOptions phoneWithPictures()
+{
+    phonesim::PhoneOptions options;
+    for (const PhonePicture& picture : kPhonePictures)
+        options.objects.push_back(
+            {phonesim::Category::Pictures, {}, picture.title, "JPEG", false, jfif(picture.bytes)});
+    return options;
+}
+
+StringId dataStepOf(TransferMode mode)
+{
+    switch (mode) {
+    case TransferMode::Receive: return kReceivingDataId;
+    case TransferMode::Delete: return kDeletingId;
+    case TransferMode::SendOne:
+    case TransferMode::SendMany: break;
+    }
+    return kSendingDataId;
+}
+
+// The texts a run shows in its data step, then a wait for Cancel. The texts
+// are looked up here, in the session's language, not on the worker.
+PhoneOperation heldRun(TransferMode mode)
+{
+    const std::string step = LoadUiString(dataStepOf(mode)).toStdString();
+    const std::string left = FormatUiString(kSecondsLeftId, kShownSecondsLeft).toStdString();
+    return [step, left, name = kPictureName.toStdString()](TransferProgress& progress) {
+        progress.setStep(step);
+        progress.setCounter("(2/3)");
+        progress.setObjectName(name);
+        progress.setDetail(left);
+        progress.setRange(kShownRange);
+        progress.setPosition(kShownPosition);
+        // Cancel only sets a flag: there is no event to wait on.
+        for (int waited = 0; waited < kHeldRunMs && !progress.cancelled(); waited += kCancelPollMs)
+            std::this_thread::sleep_for(std::chrono::milliseconds(kCancelPollMs));
+        return !progress.cancelled();
+    };
+}
+
+bool selectFirstRow(QWidget& browser)
+{
+    auto* list = findControlAs<QTreeWidget>(&browser, PhoneBrowser::kListId);
+    if (!list || list->topLevelItemCount() != static_cast<int>(std::size(kPhonePictures)))
+        return false;
+    list->topLevelItem(0)->setSelected(true); // Retrieve and Delete are enabled
+    return true;
+}
+
 bool visible(const QWidget& window, int id)
 {
     const QWidget* control = findControl(&window, id);
@@ -198,10 +297,12 @@ ShotSession::~ShotSession()
 
 QStringList ShotSession::windowNames()
 {
-    return {QStringLiteral("main-detecting"), QStringLiteral("main-status"),    QStringLiteral("main-connected"),
-            QStringLiteral("capabilities"),   QStringLiteral("welcome"),        QStringLiteral("about"),
-            QStringLiteral("settings"),       QStringLiteral("question-short"), QStringLiteral("question-long"),
-            QStringLiteral("replace"),        QStringLiteral("restart-notice")};
+    return {QStringLiteral("main-detecting"),   QStringLiteral("main-status"),      QStringLiteral("main-connected"),
+            QStringLiteral("capabilities"),     QStringLiteral("progress-send"),    QStringLiteral("progress-receive"),
+            QStringLiteral("progress-delete"),  QStringLiteral("browser"),          QStringLiteral("welcome"),
+            QStringLiteral("about"),            QStringLiteral("settings"),         QStringLiteral("question-short"),
+            QStringLiteral("question-long"),    QStringLiteral("replace"),          QStringLiteral("restart-notice"),
+            QStringLiteral("delete-one"),       QStringLiteral("delete-many"),      QStringLiteral("preview")};
 }
 
 bool ShotSession::setLanguage(LocaleId id)
@@ -227,6 +328,12 @@ Shot ShotSession::render(const QString& window)
         return mainConnected(name);
     if (window == QLatin1String("capabilities"))
         return capabilities(name);
+    if (window.startsWith(QLatin1String("progress-")))
+        return progress(window, name);
+    if (window == QLatin1String("browser"))
+        return browser(name);
+    if (window == QLatin1String("preview"))
+        return preview(name);
     return dialog(window, name);
 }
 
@@ -238,7 +345,7 @@ QString ShotSession::openMainWindow(bool withPhone)
     closeMainWindow();
     try {
         if (withPhone)
-            phone_ = std::make_unique<phonesim::PtyPhone>();
+            phone_ = std::make_unique<phonesim::PtyPhone>(phoneWithPictures());
         else if (!quiet_)
             quiet_ = std::make_unique<QuietPort>();
     } catch (const std::system_error& e) {
@@ -306,12 +413,76 @@ QString ShotSession::connectMainWindow()
     return {};
 }
 
+QString ShotSession::ensureConnected()
+{
+    if (window_ && windowHasPhone_ && window_->phone().connection().connected())
+        return {};
+    return connectMainWindow();
+}
+
 Shot ShotSession::mainConnected(const QString& name)
 {
     const QString failure = connectMainWindow();
     if (!failure.isEmpty())
         return {name, window_ ? window_->windowTitle() : QString(), {}, {}, failure};
     return shoot(*window_, name);
+}
+
+// ---------------------------------------------------------------------------
+// The windows over the connected main window
+
+std::unique_ptr<ProgressWindow> ShotSession::makeProgress(const QString& window)
+{
+    const PhoneAccess access = window_->phoneAccess();
+    if (window == QLatin1String("progress-send"))
+        return ProgressWindow::forSend(access, previewPicture(), kJpeg, kPictureName, 0, nullptr, window_.get());
+    if (window == QLatin1String("progress-receive"))
+        return ProgressWindow::forReceive(access, dir_.path(), kPictureName + QStringLiteral(".jpg"), 0, nullptr,
+                                          window_.get());
+    if (window == QLatin1String("progress-delete"))
+        return ProgressWindow::forDelete(access, nullptr, window_.get());
+    return nullptr;
+}
+
+Shot ShotSession::progress(const QString& window, const QString& name)
+{
+    if (const QString failure = ensureConnected(); !failure.isEmpty())
+        return {name, {}, {}, {}, failure};
+    const std::unique_ptr<ProgressWindow> progress = makeProgress(window);
+    if (!progress)
+        return {name, {}, {}, {}, QStringLiteral("no window is called \"%1\"").arg(window)};
+    progress->setOperation(heldRun(progress->mode()));
+    bool ended = false;
+    QObject::connect(progress.get(), &ProgressWindow::finishedRun, progress.get(), [&ended] { ended = true; });
+    // Shown without a modal loop of its own, so it is grabbed while it runs.
+    progress->open();
+    auto* bar = findControlAs<QProgressBar>(progress.get(), ProgressWindow::kProgressId);
+    const bool shown = bar && QTest::qWaitFor([&] { return bar->value() == kShownPosition; }, kProgressMs);
+    Shot shot = shoot(*progress, name);
+    if (!shown)
+        shot.error = QStringLiteral("the progress window never showed its run's texts");
+    progress->reject(); // Cancel; the window closes itself when the run ends
+    if (!QTest::qWaitFor([&] { return ended; }, kRunEndMs) && shot.error.isEmpty())
+        shot.error = QStringLiteral("the run did not end after Cancel");
+    return shot;
+}
+
+Shot ShotSession::browser(const QString& name)
+{
+    if (const QString failure = ensureConnected(); !failure.isEmpty())
+        return {name, {}, {}, {}, failure};
+    PhoneBrowser::Host host;
+    host.access = [this] { return window_->phoneAccess(); };
+    host.settings = store_.get();
+    host.allowVCardsVCals = true; // all five tabs
+    writeSetting(*store_, setting::Category, kPicturesTab);
+    PhoneBrowser browser(std::move(host), window_.get());
+    browser.show();
+    const bool listed = QTest::qWaitFor([&] { return !browser.listing(); }, kListingMs) && selectFirstRow(browser);
+    Shot shot = shoot(browser, name);
+    if (!listed)
+        shot.error = QStringLiteral("the phone's pictures were not listed");
+    return shot;
 }
 
 // ---------------------------------------------------------------------------
@@ -326,6 +497,31 @@ Shot ShotSession::capabilities(const QString& name)
             return {name, {}, {}, {}, failure};
     }
     CapabilitiesDialog dialog(capabilities_);
+    return shoot(dialog, name);
+}
+
+// A photo as the phone takes them, written once per session.
+QString ShotSession::previewPicture()
+{
+    const QString path = dir_.filePath(kPictureTitle + QStringLiteral(".jpg"));
+    if (QFileInfo::exists(path))
+        return path;
+    QImage image(kPreviewPictureSize, QImage::Format_RGB32);
+    QLinearGradient sky(0, 0, 0, image.height());
+    sky.setColorAt(0, QColor(120, 180, 235));
+    sky.setColorAt(0.6, QColor(230, 240, 250));
+    sky.setColorAt(0.61, QColor(20, 90, 150));
+    sky.setColorAt(1, QColor(10, 40, 90));
+    QPainter(&image).fillRect(image.rect(), sky);
+    return image.save(path, "JPEG") ? path : QString();
+}
+
+Shot ShotSession::preview(const QString& name)
+{
+    const QString picture = previewPicture();
+    if (picture.isEmpty())
+        return {name, {}, {}, {}, QStringLiteral("the preview's picture could not be written")};
+    PicturePreviewDialog dialog(LoadUiString(kPreviewTitleId), picture);
     return shoot(dialog, name);
 }
 
@@ -349,6 +545,10 @@ std::unique_ptr<QWidget> ShotSession::makeDialog(const QString& window)
     if (window == QLatin1String("restart-notice"))
         return std::make_unique<QMessageBox>(QMessageBox::Information, Application::name(),
                                              LoadUiString(kRestartNoticeId), QMessageBox::Ok);
+    if (window == QLatin1String("delete-one"))
+        return std::make_unique<DeleteConfirmDialog>(kPictureTitle);
+    if (window == QLatin1String("delete-many"))
+        return std::make_unique<DeleteConfirmDialog>(kDeletedCount);
     return nullptr;
 }
 

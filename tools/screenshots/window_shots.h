@@ -3,8 +3,10 @@
 // Renders each of the program's windows and dialogs offscreen, in a chosen
 // language, and measures its texts. The session has a settings file of its
 // own (button sounds off) and points phone detection at no port but the
-// simulated phone it plugs in for the connected views: the machine's serial
-// ports are never probed. Needs a QApplication; one session at a time, as
+// simulated phone it plugs in for the connected views, which holds a few
+// pictures for the phone browser: the machine's serial ports are never
+// probed. Progress windows show a run of the session's own, held part-way
+// until it is cancelled. Needs a QApplication; one session at a time, as
 // the phone library's callbacks are process-wide.
 #pragma once
 
@@ -30,6 +32,7 @@ namespace quillora {
 
 class Application;
 class MainWindow;
+class ProgressWindow;
 class QuietPort;
 class SettingsStore;
 class SettingsTarget;
@@ -66,6 +69,11 @@ private:
     Shot mainStatus(const QString& name);
     Shot mainConnected(const QString& name);
     Shot capabilities(const QString& name);
+    Shot progress(const QString& window, const QString& name);
+    std::unique_ptr<ProgressWindow> makeProgress(const QString& window);
+    Shot browser(const QString& name);
+    Shot preview(const QString& name);
+    QString previewPicture();
     Shot dialog(const QString& window, const QString& name);
     std::unique_ptr<QWidget> makeDialog(const QString& window);
     Shot shoot(QWidget& window, const QString& name);
@@ -73,6 +81,7 @@ private:
     // These two give what failed, empty on success.
     QString openMainWindow(bool withPhone);
     QString connectMainWindow();
+    QString ensureConnected(); // keeps a connection the last window made
     void closeMainWindow();
 
     QTemporaryDir dir_;
