@@ -534,9 +534,15 @@ void MainWindow::quit()
     // A transfer is stopped first; the window goes when its run has ended.
     if (auto* run = findChild<ProgressWindow*>()) {
         connect(run, &ProgressWindow::finishedRun, this, &MainWindow::quit, Qt::QueuedConnection);
+        // A question of the run is answered as Cancel or No.
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()); modal && modal != run)
+            modal->reject();
         run->reject();
         return;
     }
+    // The browser would refuse while its listing runs.
+    if (browser_)
+        browser_->forceClose();
     if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()); modal && modal != this)
         modal->reject();
     accept();

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <memory>
+
 namespace quillora {
 
 namespace {
@@ -49,12 +51,13 @@ bool WorkerPrompt::askYesNo(const std::string& text)
 
 ReplaceAnswer WorkerPrompt::confirmReplace(const std::string& path, std::string& newPath)
 {
-    QString chosen;
+    // Shared: an abandoned ask returns while its dialog may still be open.
+    auto chosen = std::make_shared<QString>();
     const QFileInfo file(QString::fromStdString(path));
-    const auto answer = requests_.ask([&, this] {
+    const auto answer = requests_.ask([file, chosen, this] {
         ReplaceConfirmDialog dialog(file.fileName(), file.absolutePath(), owner_);
         const int result = dialog.exec();
-        chosen = dialog.chosenPath();
+        *chosen = dialog.chosenPath();
         return result;
     });
     switch (answer.value_or(ReplaceConfirmDialog::kCancel)) {
@@ -62,7 +65,7 @@ ReplaceAnswer WorkerPrompt::confirmReplace(const std::string& path, std::string&
     case ReplaceConfirmDialog::kAll: return ReplaceAnswer::All;
     case ReplaceConfirmDialog::kSkip: return ReplaceAnswer::Skip;
     case ReplaceConfirmDialog::kRename:
-        newPath = chosen.toStdString();
+        newPath = chosen->toStdString();
         return ReplaceAnswer::Rename;
     default: return ReplaceAnswer::Cancel;
     }

@@ -251,6 +251,29 @@ TEST_F(SendStory, CancelDuringASendLeavesNothingAndThePhoneTakesTheNext)
     EXPECT_EQ(storedPictures(phone), (std::vector<Stored>{{u"Small", jfifBytes(1500)}}));
 }
 
+// [Quit] from another start while a send runs: the send stops first, as
+// with Cancel, then the window goes.
+TEST_F(SendStory, QuitDuringASendStopsItFirst)
+{
+    PtyPhone phone(PhoneOptions{.lineRate = 11520});
+    MainWindow& w = open({phone.slavePath()});
+    ASSERT_TRUE(waitConnected());
+    chooser.files = {picture(QStringLiteral("Big.jpg"), 200000)};
+    ModalScript script([&](QWidget* modal) {
+        auto* bar = findControlAs<QProgressBar>(modal, ProgressWindow::kProgressId);
+        if (!bar || bar->value() < 10000)
+            return false;
+        w.quit();
+        EXPECT_TRUE(w.isVisible()); // not before the run has ended
+        EXPECT_EQ(label(modal, ProgressWindow::kStepId), QStringLiteral("Stopping transfert... Please wait"));
+        return true;
+    });
+    clickSend();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.isVisible(); }, 10000));
+    EXPECT_TRUE(w.quitRequested());
+    EXPECT_TRUE(storedPictures(phone).empty());
+}
+
 class SlowRetry : public SendStory, public ::testing::WithParamInterface<bool> {};
 
 // A cable without flow control: nothing is acknowledged at 115200 bit/s,
