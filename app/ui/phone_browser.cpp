@@ -284,7 +284,7 @@ void PhoneBrowser::buildControls()
     connect(close_, &QPushButton::clicked, this, [this] { done(kCloseId); });
 
     auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal));
+    buttons->setSpacing(6); // the window's own layout has none, for the tabs over the list
     for (QPushButton* b : {selectAll_, retrieve_, delete_})
         buttons->addWidget(b);
     buttons->addStretch();
