@@ -508,11 +508,10 @@ bool deleteItem(OperationContext &context, TransferProgress &progress, int index
             return false;
         }
     }
-    if (progress.cancelled())
-        return false;
+    // The phone has deleted it, Cancel or not: the source drops its row.
     progress.itemSource->done(progress, index);
     progress.setPosition(static_cast<std::uint32_t>(index));
-    return true;
+    return !progress.cancelled();
 }
 
 // One object named by the run itself: filePath is the folder.
@@ -569,7 +568,7 @@ bool DeleteObjects(OperationContext &context, TransferProgress &progress)
     progress.setRange(static_cast<std::uint32_t>(count > 0 ? count : 0));
     for (int index = 1; index <= count; ++index) {
         if (!deleteItem(context, progress, index, count))
-            return progress.cancelled(); // a cancel stops the run without a failure
+            return false; // after a Cancel the run ends Cancelled, without a message
     }
     return true;
 }

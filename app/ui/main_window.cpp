@@ -449,6 +449,7 @@ void MainWindow::setUpSendFlow()
         const bool complete = phone_->connection().phoneCapabilities.load() & capability::kFormatReport;
         return complete ? phone_->capabilities().supportedPatterns : std::string();
     };
+    host.busy = [this] { return browser_ != nullptr || quitRequested_; };
     sendFlow_ = std::make_unique<SendFlow>(std::move(host));
     connect(this, &MainWindow::sendRequested, this, [this] { sendFlow_->chooseAndSend(); });
     connect(this, &MainWindow::receiveRequested, this, &MainWindow::openBrowser);
@@ -468,6 +469,8 @@ void MainWindow::openBrowser()
     browser_ = &browser;
     browser.exec();
     browser_ = nullptr;
+    if (!quitRequested_)
+        sendFlow_->resumeWaiting();
 }
 
 PhoneAccess MainWindow::phoneAccess()
@@ -531,12 +534,12 @@ void MainWindow::openFile(const QString& path)
 void MainWindow::quit()
 {
     quitRequested_ = true;
-    // A transfer is stopped first; the window goes when its run has ended.
+    pendingFiles_.clear();
+    sendFlow_->dropWaiting();
+    // A transfer is stopped first; the window goes once the run's window has.
     if (auto* run = findChild<ProgressWindow*>()) {
-        connect(run, &ProgressWindow::finishedRun, this, &MainWindow::quit, Qt::QueuedConnection);
-        // A question of the run is answered as Cancel or No.
-        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()); modal && modal != run)
-            modal->reject();
+        connect(run, &QObject::destroyed, this, &MainWindow::quit, Qt::QueuedConnection);
+        rejectModalsAbove(run);
         run->reject();
         return;
     }
@@ -546,6 +549,20 @@ void MainWindow::quit()
     if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()); modal && modal != this)
         modal->reject();
     accept();
+}
+
+// The run's questions (and a dialog they opened, such as the save dialog of
+// Rename) are answered as Cancel or No, top first.
+void MainWindow::rejectModalsAbove(QWidget* run)
+{
+    for (int i = 0; i < 8; ++i) {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!modal || modal == run || modal == this)
+            return;
+        modal->reject();
+        if (QApplication::activeModalWidget() == modal)
+            return; // it refused to go (a dialog that stays until its work ends)
+    }
 }
 
 void MainWindow::setForeground()

@@ -116,6 +116,7 @@ private:
     void setUpSendFlow();
     QString sendDialogTitle() const;
     void openBrowser();
+    void rejectModalsAbove(QWidget* run);
 
     Application& app_;
     std::unique_ptr<TextSource> texts_;

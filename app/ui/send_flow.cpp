@@ -96,12 +96,18 @@ void SendFlow::sendDropped(const QStringList& paths)
 
 void SendFlow::openFile(const QString& path)
 {
-    if (running_) {
+    if (running_ || (host_.busy && host_.busy())) {
         waiting_.append(path);
         return;
     }
     if (connected())
         sendOne(path);
+}
+
+void SendFlow::resumeWaiting()
+{
+    if (!waiting_.isEmpty())
+        openFile(waiting_.takeFirst());
 }
 
 void SendFlow::showUnknownFormat()
@@ -142,8 +148,7 @@ void SendFlow::runWindow(std::unique_ptr<ProgressWindow> window)
     window.reset();
     running_ = false;
     // Opens that came in meanwhile go one after the other.
-    if (!waiting_.isEmpty())
-        openFile(waiting_.takeFirst());
+    resumeWaiting();
 }
 
 } // namespace quillora

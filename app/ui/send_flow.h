@@ -59,6 +59,8 @@ public:
         std::function<QString()> model;
         // The phone's own patterns once its formats report is complete.
         std::function<std::string()> supportedPatterns;
+        // Another window works with the phone (the phone browser): opens wait.
+        std::function<bool()> busy;
     };
     explicit SendFlow(Host host) : host_(std::move(host)) {}
 
@@ -71,6 +73,10 @@ public:
     void openFile(const QString& path);
 
     bool busy() const { return running_; }
+    // Sends the opens that waited for a run or the browser to end.
+    void resumeWaiting();
+    // The program is closing: the opens that waited are dropped.
+    void dropWaiting() { waiting_.clear(); }
     // The run in progress, if any (closing the program cancels it).
     ProgressWindow* current() const { return current_; }
 

@@ -901,6 +901,28 @@ TEST_F(DeletionTest, DeletesEachItemAndCountsAnObjectAlreadyGone)
     EXPECT_TRUE(shown(rig).empty());
 }
 
+// Cancel while the phone deletes an object: that object is gone, so the
+// source hears of it; the next one is not sent and the run ends Cancelled.
+TEST_F(DeletionTest, CancelStopsAfterTheObjectInHandAndReportsIt)
+{
+    TransferRig rig;
+    const auto a = object("A", 100), b = object("B", 200);
+    rig.phone.expect(step(command(a), "\r\nOK\r\n"));
+    source.cancelAt = 1;
+    source.items = {a, b};
+    rig.progress.mode = TransferMode::Delete;
+    rig.progress.itemSource = &source;
+    auto context = rig.context();
+    EXPECT_EQ(RunPhoneOperation(rig.progress, rig.connection, [&](TransferProgress &p) {
+                  return DeleteObjects(context, p);
+              }),
+              TransferResult::Cancelled);
+    EXPECT_TRUE(rig.phone.scriptDone());
+    EXPECT_TRUE(rig.phone.unexpected().empty());
+    EXPECT_EQ(source.doneItems, std::vector<int>{1});
+    EXPECT_TRUE(shown(rig).empty());
+}
+
 TEST_F(DeletionTest, SkippedItemIsNotSent)
 {
     TransferRig rig;

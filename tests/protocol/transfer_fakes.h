@@ -350,9 +350,12 @@ struct ListItemSource final : quillora::ItemSource {
         ++restarts;
         return static_cast<int>(items.size());
     }
-    bool fetch(quillora::TransferProgress &, int index, quillora::TransferItem &item) override
+    bool fetch(quillora::TransferProgress &progress, int index, quillora::TransferItem &item) override
     {
         fetched.push_back(index);
+        if (index == cancelAt)
+            progress.cancelRequested = true; // the user presses Cancel while the item goes
+
         if (skip.count(index) || index < 1 || index > static_cast<int>(items.size()))
             return false;
         item = items[static_cast<size_t>(index - 1)];
@@ -362,6 +365,7 @@ struct ListItemSource final : quillora::ItemSource {
 
     std::vector<quillora::TransferItem> items;
     std::set<int> skip;
+    int cancelAt = 0; // Cancel comes with this item
     int restarts = 0;
     std::vector<int> fetched;
     std::vector<int> doneItems;

@@ -240,6 +240,44 @@ INSTANTIATE_TEST_SUITE_P(
                     0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// [Quit] while the user is choosing another name for a file that exists:
+// the name dialog and the question go, the run stops, the window closes,
+// and the file that was there stays as it was.
+TEST_F(BrowserStory, QuitDuringARenameClosesEverything)
+{
+    PtyPhone phone(PhoneOptions{.objects = {object(Category::Pictures, u"A", "JPEG", jfifBytes(1000)),
+                                            object(Category::Pictures, u"B", "JPEG", jfifBytes(2000))}});
+    open({phone.slavePath()});
+    ASSERT_TRUE(waitConnected());
+    writeSetting(*store_, setting::Category, 0);
+    const QString into = folder(QStringLiteral("into"));
+    writeBytes(into + QStringLiteral("/A.jpg"), "old");
+    chooser.folder = into;
+    chooser.saveWaitsForUser = true;
+    auto b = browse();
+    ASSERT_TRUE(waitListed(*b));
+    QTest::keyClick(b.get(), Qt::Key_A, Qt::ControlModifier);
+    bool quitAsked = false;
+    ModalScript script([&](QWidget* modal) {
+        if (auto* replace = qobject_cast<ReplaceConfirmDialog*>(modal)) {
+            // Later: the name dialog runs its own loop, and the script must
+            // go on looking meanwhile.
+            QTimer::singleShot(0, replace, [replace] { clickControl(replace, ReplaceConfirmDialog::kRename); });
+            return true;
+        }
+        if (modal->objectName() != QLatin1String("saveDialog"))
+            return false;
+        window_->quit();
+        quitAsked = true;
+        return true;
+    });
+    clickControl(b.get(), PhoneBrowser::kRetrieveId);
+    EXPECT_TRUE(quitAsked);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window_->isVisible(); }, 5000));
+    EXPECT_EQ(readBytes(into + QStringLiteral("/A.jpg")), "old");
+    EXPECT_EQ(entries(into), QStringList{QStringLiteral("A.jpg")});
+}
+
 TEST_F(BrowserStory, DeletingAsksFirstAndRemovesTheRowsOneByOne)
 {
     PhoneOptions options{.objects = {object(Category::Pictures, u"A", "JPEG", jfifBytes(100)),

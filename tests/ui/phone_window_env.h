@@ -16,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QFile>
 #include <QMessageBox>
@@ -75,9 +76,15 @@ public:
         opened.push_back(request);
         return files;
     }
-    QString saveFile(QWidget*, const quillora::SaveFileRequest& request) override
+    QString saveFile(QWidget* parent, const quillora::SaveFileRequest& request) override
     {
         saved.push_back(request);
+        if (saveWaitsForUser) {
+            // A dialog of its own that the story answers (or rejects).
+            QDialog dialog(parent);
+            dialog.setObjectName(QStringLiteral("saveDialog"));
+            return dialog.exec() == QDialog::Accepted ? savePath : QString();
+        }
         return savePath;
     }
     QString chooseFolder(QWidget*, const quillora::FolderRequest& request) override
@@ -88,6 +95,7 @@ public:
 
     QStringList files;
     QString savePath;
+    bool saveWaitsForUser = false;
     QString folder;
     std::vector<quillora::OpenFileRequest> opened;
     std::vector<quillora::SaveFileRequest> saved;

@@ -7,6 +7,7 @@
 
 #include "connection_state.h"
 #include "instance_channel.h"
+#include "phone_browser.h"
 #include "phone_link.h"
 #include "phone_window_env.h"
 #include "progress_window.h"
@@ -272,6 +273,56 @@ TEST_F(SendStory, QuitDuringASendStopsItFirst)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w.isVisible(); }, 10000));
     EXPECT_TRUE(w.quitRequested());
     EXPECT_TRUE(storedPictures(phone).empty());
+}
+
+// Opens that arrive while a send runs wait for it; [Quit] drops them with
+// the run, so nothing more is sent while the program closes.
+TEST_F(SendStory, QuitDropsTheOpensThatWaitForARun)
+{
+    PtyPhone phone(PhoneOptions{.lineRate = 11520});
+    MainWindow& w = open({phone.slavePath()});
+    ASSERT_TRUE(waitConnected());
+    const QString second = picture(QStringLiteral("Second.jpg"), 1000);
+    const QString third = picture(QStringLiteral("Third.jpg"), 1000);
+    ModalScript script([&](QWidget* modal) {
+        auto* bar = findControlAs<QProgressBar>(modal, ProgressWindow::kProgressId);
+        if (!bar || bar->value() < 5000)
+            return false;
+        w.openFile(second);
+        w.openFile(third);
+        QTest::qWait(100); // the opens reach the send flow
+        w.quit();
+        return true;
+    });
+    w.openFile(picture(QStringLiteral("First.jpg"), 200000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.isVisible(); }, 15000));
+    EXPECT_EQ(script.classes().count(QStringLiteral("quillora::ProgressWindow")), 1);
+    EXPECT_TRUE(storedPictures(phone).empty());
+}
+
+// An open while the phone browser is up waits until it is closed: two
+// windows never work with the phone at once.
+TEST_F(SendStory, AnOpenWaitsWhileThePhoneBrowserIsUp)
+{
+    PtyPhone phone;
+    MainWindow& w = open({phone.slavePath()});
+    ASSERT_TRUE(waitConnected());
+    const QString sun = picture(QStringLiteral("Later.jpg"), 2000);
+    bool sentMeanwhile = true;
+    ModalScript script([&](QWidget* modal) {
+        auto* browser = qobject_cast<PhoneBrowser*>(modal);
+        if (!browser || browser->listing())
+            return false;
+        w.openFile(sun);
+        QTest::qWait(300);
+        sentMeanwhile = !storedPictures(phone).empty() || w.findChild<ProgressWindow*>() != nullptr;
+        clickControl(browser, PhoneBrowser::kCloseId);
+        return true;
+    });
+    static_cast<QAbstractButton*>(control(10))->click();
+    EXPECT_FALSE(sentMeanwhile);
+    ASSERT_TRUE(waitStored(phone, 1));
+    EXPECT_EQ(storedPictures(phone), (std::vector<Stored>{{u"Later", jfifBytes(2000)}}));
 }
 
 class SlowRetry : public SendStory, public ::testing::WithParamInterface<bool> {};
