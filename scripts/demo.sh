@@ -31,12 +31,10 @@ work=$(mktemp -d)
 export XDG_CONFIG_HOME=$work/config
 simopts=(--store="$work/store")
 if [ $gui -eq 1 ]; then
-  # A phone at a real cable's pace (11520 bytes a second) holding a large
-  # photo, so that the progress windows stay up long enough to be watched.
-  jfif() { printf '\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01'; head -c "$1" /dev/urandom; }
-  jfif 300000 >"$work/beach.jpg"
-  jfif 150000 >"$work/send.jpg"
-  simopts+=(--line-rate=11520 "--object=pictures:JPEG:Beach at dawn:$work/beach.jpg")
+  # A phone at a real cable's pace (11520 bytes a second) holding a photo,
+  # so that the progress windows stay up long enough to be watched.
+  { printf '\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01'; head -c 150000 /dev/urandom; } >"$work/send.jpg"
+  simopts+=(--line-rate=11520 "--object=pictures:JPEG:Beach at dawn:$PWD/tests/data/pictures/demo_photo.jpg")
 fi
 mkfifo "$work/sim.out"
 "$sim" "${simopts[@]}" >"$work/sim.out" &
