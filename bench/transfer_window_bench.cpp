@@ -22,6 +22,7 @@
 #include "picture_preview_dialog.h"
 #include "prompt.h"
 #include "settings_store.h"
+#include "bench_options.h"
 #include "simulated_phone.h"
 #include "terminal_progress.h"
 
@@ -91,15 +92,6 @@ private:
     qint64 last_ = 0;
     qint64 longest_ = 0;
 };
-
-int argValue(int argc, char** argv, const char* name, int fallback)
-{
-    const size_t n = std::strlen(name);
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], name, n) == 0)
-            return std::atoi(argv[i] + n);
-    return fallback;
-}
 
 QString writeJfif(const QString& path, int bytes)
 {

@@ -13,6 +13,7 @@
 #include "dialog_texts.h"
 #include "main_window.h"
 #include "settings_store.h"
+#include "bench_options.h"
 #include "simulated_phone.h"
 
 #include <QApplication>
@@ -44,15 +45,6 @@ bool connectedView(const MainWindow& w)
 {
     const QWidget* model = findControl(&w, 1002);
     return model && model->isVisible();
-}
-
-int argValue(int argc, char** argv, const char* name, int fallback)
-{
-    const size_t n = std::strlen(name);
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], name, n) == 0)
-            return std::atoi(argv[i] + n);
-    return fallback;
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "language_combo_box.h"
 #include "main_window.h"
 #include "modal_dialogs.h"
+#include "phone_window_env.h"
 #include "phone_link.h"
 #include "pty_pair.h"
 #include "settings_store.h"
@@ -45,31 +46,7 @@ using phonesim::PhoneOptions;
 using phonesim::PtyPhone;
 using phonesim::SimState;
 
-// The ports detection sees; a test changes them as it plugs phones in.
-struct Candidates {
-    std::mutex mutex;
-    std::vector<std::string> paths;
-
-    void set(std::vector<std::string> list)
-    {
-        std::lock_guard lock(mutex);
-        paths = std::move(list);
-    }
-    std::vector<trelvix::PortCandidate> get()
-    {
-        std::lock_guard lock(mutex);
-        std::vector<trelvix::PortCandidate> list;
-        for (const auto& p : paths)
-            list.push_back({p, 0, ""});
-        return list;
-    }
-};
-
-Candidates& candidates()
-{
-    static Candidates c;
-    return c;
-}
+using testing_support::candidates;
 
 template <typename Port>
 QString nameOf(const Port& port)
