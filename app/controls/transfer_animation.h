@@ -16,8 +16,6 @@ public:
     enum class Kind { Send, Receive, Delete };
     explicit TransferAnimation(Kind kind, QWidget* parent = nullptr);
 
-    Kind kind() const { return kind_; }
-    int frame() const { return frame_; }
     static constexpr int kFrames = 24;
     QSize sizeHint() const override { return {272, 52}; }
 

@@ -60,7 +60,6 @@ public:
     bool allowVCardsVCals() const { return allowVCardsVCals_; }
     // What a progress window needs to run an operation on the phone.
     PhoneAccess phoneAccess();
-    SendFlow& sendFlow() { return *sendFlow_; }
     // The open phone browser, if any.
     PhoneBrowser* browser() const { return browser_; }
 

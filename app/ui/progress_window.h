@@ -91,7 +91,6 @@ public:
     // What the operation sees of its run; its calls come from the worker.
     TransferProgress& progress() { return progress_; }
     TransferMode mode() const { return progress_.mode; }
-    bool cancelRequested() const { return progress_.cancelled(); }
 
     // The Cancel button, Escape and closing the window.
     void reject() override;

@@ -142,9 +142,7 @@ void SendFlow::sendMany(const QStringList& paths)
 void SendFlow::runWindow(std::unique_ptr<ProgressWindow> window)
 {
     running_ = true;
-    current_ = window.get();
     window->run();
-    current_ = nullptr;
     window.reset();
     running_ = false;
     // Opens that came in meanwhile go one after the other.

@@ -72,13 +72,10 @@ public:
     // open that arrives during a run waits for the run to end.
     void openFile(const QString& path);
 
-    bool busy() const { return running_; }
     // Sends the opens that waited for a run or the browser to end.
     void resumeWaiting();
     // The program is closing: the opens that waited are dropped.
     void dropWaiting() { waiting_.clear(); }
-    // The run in progress, if any (closing the program cancels it).
-    ProgressWindow* current() const { return current_; }
 
 private:
     bool connected() const;
@@ -89,7 +86,6 @@ private:
 
     Host host_;
     bool running_ = false;
-    ProgressWindow* current_ = nullptr;
     QStringList waiting_;
 };
 
