@@ -420,12 +420,6 @@ int getObjects(const CliOptions &options, PhoneConnection &phone, OperationConte
 
 // --- send ---
 
-ObjectType typeOfFile(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix();
-    return suffix.isEmpty() ? kNoObjectType : TypeFromExtension(utf8(u'.' + suffix));
-}
-
 class FileListSource final : public ItemSource {
 public:
     FileListSource(const QStringList &files, const TextSource &texts, Prompt &prompt)
@@ -440,7 +434,7 @@ public:
         const QFileInfo file(files_[index - 1]);
         item.path = utf8(file.absoluteFilePath());
         item.name = utf8(file.completeBaseName());
-        item.types[0] = typeOfFile(file.fileName());
+        item.types[0] = TypeOfFile(file.fileName());
         if (item.types[0] == kNoObjectType) {
             progress.setObjectName(utf8(file.fileName()));
             prompt_.showMessage(MessageIcon::Error, utf8(file.fileName()) + ": " + texts_.text(text_id::kUnknownFormat));
@@ -467,7 +461,7 @@ int sendFiles(const CliOptions &options, PhoneConnection &phone, OperationContex
     TerminalProgress progress(env.console);
     if (options.arguments.size() == 1 && !options.batch && legacy) {
         const QFileInfo file(options.arguments[0]);
-        const ObjectType type = typeOfFile(file.fileName());
+        const ObjectType type = TypeOfFile(file.fileName());
         if (type == kNoObjectType) {
             prompt.showMessage(MessageIcon::Error, env.texts.text(text_id::kUnknownFormat));
             return exit_code::kFailed;

@@ -2,6 +2,7 @@
 // Copyright 2026 Quillora developers
 #include "mime_file_types.h"
 
+#include <QFileInfo>
 #include <QMimeDatabase>
 #include <QMimeType>
 
@@ -27,6 +28,12 @@ std::optional<QMimeType> mimeTypeFor(std::string_view extension)
 }
 
 } // namespace
+
+ObjectType TypeOfFile(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    return suffix.isEmpty() ? kNoObjectType : TypeFromExtension((u'.' + suffix).toStdString());
+}
 
 std::string MimeFileTypeNames::describe(std::string_view extension) const
 {

@@ -6,7 +6,13 @@
 
 #include "object_types.h"
 
+#include <QString>
+
 namespace quillora {
+
+// The object type of a file by its extension; kNoObjectType when the type
+// table has no row for it (or the name has no extension).
+ObjectType TypeOfFile(const QString& path);
 
 class MimeFileTypeNames final : public FileTypeNames {
 public:

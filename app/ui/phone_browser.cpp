@@ -482,11 +482,6 @@ void PhoneBrowser::forceClose()
     QDialog::reject();
 }
 
-void PhoneBrowser::rememberFolder(const QString& folder)
-{
-    writePathSetting(*host_.settings, folder);
-}
-
 // ---------------------------------------------------------------------------
 // Retrieving and deleting
 
@@ -524,7 +519,7 @@ void PhoneBrowser::retrieveOne(QTreeWidgetItem* item)
     if (path.isEmpty())
         return;
     const QFileInfo file(path);
-    rememberFolder(file.absolutePath());
+    writePathSetting(*host_.settings, file.absolutePath());
     auto window = ProgressWindow::forReceive(access, file.absolutePath(), file.fileName(), 0, nullptr, this);
     window->progress().secondPath = row.object.phoneName;
     window->progress().objectType = row.object.objectType;
@@ -546,7 +541,7 @@ void PhoneBrowser::retrieveMany(const QList<QTreeWidgetItem*>& items)
     const QString folder = fileChooser().chooseFolder(this, request);
     if (folder.isEmpty())
         return;
-    rememberFolder(folder);
+    writePathSetting(*host_.settings, folder);
     auto window = ProgressWindow::forReceive(host_.access(), folder, QString(), 0, nullptr, this);
     RetrieveSource source(*this, folder, *window);
     window->progress().itemSource = &source;

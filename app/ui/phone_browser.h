@@ -91,7 +91,6 @@ private:
     void retrieveMany(const QList<QTreeWidgetItem*>& items);
     void afterFailedReceive();
     void showPreview(const QString& path);
-    void rememberFolder(const QString& folder);
     const Row* rowOf(const QTreeWidgetItem* item) const;
     QList<QTreeWidgetItem*> selectedRows() const;
     int currentGroup() const;

@@ -6,6 +6,7 @@
 #include "application.h"
 #include "connection_state.h"
 #include "file_chooser.h"
+#include "mime_file_types.h"
 #include "text_source.h"
 #include "ui_strings.h"
 
@@ -20,12 +21,6 @@ namespace {
 constexpr std::uint32_t kUnknownFormat = 606;
 
 } // namespace
-
-ObjectType TypeOfFile(const QString& path)
-{
-    const QString suffix = QFileInfo(path).suffix();
-    return suffix.isEmpty() ? kNoObjectType : TypeFromExtension((u'.' + suffix).toStdString());
-}
 
 QStringList SendDialogFilters(const TextSource& texts, const QString& model, const std::string& supportedPatterns)
 {

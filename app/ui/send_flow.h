@@ -20,10 +20,6 @@ namespace quillora {
 
 class SettingsStore;
 
-// The object type by the file's extension; kNoObjectType when the type table
-// has no row for it.
-ObjectType TypeOfFile(const QString& path);
-
 // The open dialog's filters: the phone's own formats first when its report
 // gave them, then the fixed entries, in the form Qt's dialog reads.
 QStringList SendDialogFilters(const TextSource& texts, const QString& model, const std::string& supportedPatterns);
