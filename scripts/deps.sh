@@ -12,6 +12,9 @@ QUILLORA_PACKAGES=(
   qt6-multimedia-dev qt6-svg-dev
   libopencore-amrnb-dev
   libjpeg-turbo-progs
+  # Glyphs for the 25 languages: DejaVu covers Latin, Greek and Cyrillic,
+  # WenQuanYi Micro Hei both Chinese scripts; Qt's own texts for its dialogs.
+  fonts-dejavu-core fonts-wqy-microhei qt6-translations-l10n
 )
 
 quillora_install_missing() {

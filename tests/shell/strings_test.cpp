@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QMultiMap>
+#include <QSet>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -86,11 +88,82 @@ TsFile readTs(const QString& path)
     return ts;
 }
 
-QStringList sortedInserts(const QString& text)
+// The numbered inserts in any order (a language may need them so), the
+// printf-style ones ("%d") in the order they are filled.
+struct Inserts {
+    QStringList numbered;
+    QStringList ordered;
+    bool operator==(const Inserts&) const = default;
+};
+
+Inserts insertsOf(const QString& text)
 {
-    QStringList inserts = messageInserts(text);
-    std::sort(inserts.begin(), inserts.end());
+    Inserts inserts;
+    for (const QString& insert : messageInserts(text))
+        (insert.size() > 1 && insert[1].isDigit() ? inserts.numbered : inserts.ordered) << insert;
+    std::sort(inserts.numbered.begin(), inserts.numbered.end());
     return inserts;
+}
+
+void PrintTo(const Inserts& inserts, std::ostream* os)
+{
+    *os << (inserts.numbered + inserts.ordered).join(u' ').toStdString();
+}
+
+QString leadingBlanks(const QString& text)
+{
+    qsizetype n = 0;
+    while (n < text.size() && text[n].isSpace())
+        ++n;
+    return text.left(n);
+}
+
+QString trailingBlanks(const QString& text)
+{
+    qsizetype n = 0;
+    while (n < text.size() && text[text.size() - 1 - n].isSpace())
+        ++n;
+    return text.right(n);
+}
+
+// The keys a text's "&" markers give; "&&" is a plain ampersand.
+QString acceleratorKeys(const QString& text)
+{
+    QString keys;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] == u'&')
+            ++i;
+        else if (!text[i + 1].isSpace())
+            keys += text[i + 1].toLower();
+    }
+    return keys;
+}
+
+// The ids of one dialog template share a prefix: "dlg157.6" is dialog 157.
+QString dialogOf(const QString& id)
+{
+    return id.startsWith(QLatin1String("dlg")) ? id.section(u'.', 0, 0) : QString();
+}
+
+// Texts rightly the same as English: "<id> <languages|*> <reason>".
+QMultiMap<QString, QString> readSameAsEnglish(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text)) << path.toStdString();
+    QMultiMap<QString, QString> allowed;
+    while (!f.atEnd()) {
+        const QString line = QString::fromUtf8(f.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
+        EXPECT_GE(fields.size(), 3) << "no reason given: " << line.toStdString();
+        if (fields.size() >= 2)
+            for (const QString& language : fields[1].split(u','))
+                allowed.insert(fields[0], language);
+    }
+    return allowed;
 }
 
 // Walks every id of every language the program carries: each table is
@@ -134,8 +207,11 @@ TEST_F(ShippedTablesTest, EveryLanguageIsCompleteWithTheSameInserts)
             const QString english = en.messages.value(it.key()).translation;
             EXPECT_EQ(it.value().source, english);
             EXPECT_FALSE(it.value().translation.isEmpty());
-            EXPECT_EQ(sortedInserts(it.value().translation), sortedInserts(english));
+            EXPECT_EQ(insertsOf(it.value().translation), insertsOf(english));
             EXPECT_EQ(it.value().translation.count(u'\n'), english.count(u'\n'));
+            // " %d bps" follows a number, "Language: " precedes a box.
+            EXPECT_EQ(leadingBlanks(it.value().translation), leadingBlanks(english));
+            EXPECT_EQ(trailingBlanks(it.value().translation), trailingBlanks(english));
             EXPECT_EQ(LoadUiEntry(it.key(), l.id), it.value().translation);
         }
     }
@@ -143,6 +219,77 @@ TEST_F(ShippedTablesTest, EveryLanguageIsCompleteWithTheSameInserts)
     const std::vector<LocaleId> offered = availableUiLanguages();
     EXPECT_EQ(offered.size(), static_cast<size_t>(languages + 1));
     EXPECT_NE(std::find(offered.begin(), offered.end(), kFrench), offered.end());
+}
+
+// A text left in English is a forgotten translation unless the list says the
+// word is the same in that language; a listed text that is translated after
+// all is a stale line.
+TEST_F(ShippedTablesTest, NoTextStaysEnglishUnlessListedWithAReason)
+{
+    const TsFile en = readTs(tsPath(*findUiLanguage(kEnglishUs)));
+    const auto allowed = readSameAsEnglish(QStringLiteral(QUILLORA_I18N_DIR "/same_as_english.txt"));
+    QSet<QString> used;
+    for (const UiLanguage& l : allUiLanguages()) {
+        if (l.id == kEnglishUs || !QFile::exists(tsPath(l)))
+            continue;
+        const QString suffix = QString::fromLatin1(l.fileSuffix);
+        const TsFile ts = readTs(tsPath(l));
+        for (auto it = ts.messages.cbegin(); it != ts.messages.cend(); ++it) {
+            if (it.value().translation != en.messages.value(it.key()).translation)
+                continue;
+            const QStringList languages = allowed.values(it.key());
+            const bool listed = languages.contains(suffix) || languages.contains(QStringLiteral("*"));
+            EXPECT_TRUE(listed) << l.bcp47 << " " << it.key().toStdString() << " is still English: "
+                                << it.value().translation.toStdString();
+            used << it.key() + u' ' + (languages.contains(suffix) ? suffix : QStringLiteral("*"));
+        }
+    }
+    for (auto it = allowed.cbegin(); it != allowed.cend(); ++it)
+        EXPECT_TRUE(used.contains(it.key() + u' ' + it.value()))
+            << "listed but translated: " << it.key().toStdString() << " " << it.value().toStdString();
+}
+
+// Alt+letter reaches one control of a dialog: each language keeps the
+// markers English has and gives no two controls of a dialog the same key.
+TEST_F(ShippedTablesTest, AcceleratorsAreKeptAndUniqueWithinEachDialog)
+{
+    const TsFile en = readTs(tsPath(*findUiLanguage(kEnglishUs)));
+    for (const UiLanguage& l : allUiLanguages()) {
+        if (!QFile::exists(tsPath(l)))
+            continue;
+        SCOPED_TRACE(l.bcp47);
+        const TsFile ts = readTs(tsPath(l));
+        QMap<QString, QString> keyOwner; // "dlg157 r" -> id
+        for (auto it = ts.messages.cbegin(); it != ts.messages.cend(); ++it) {
+            const QString keys = acceleratorKeys(it.value().translation);
+            EXPECT_EQ(keys.size(), acceleratorKeys(en.messages.value(it.key()).translation).size())
+                << it.key().toStdString() << ": " << it.value().translation.toStdString();
+            if (dialogOf(it.key()).isEmpty())
+                continue;
+            for (QChar key : keys) {
+                const QString slot = dialogOf(it.key()) + u' ' + key;
+                EXPECT_FALSE(keyOwner.contains(slot)) << it.key().toStdString() << " takes Alt+"
+                                                      << QString(key).toStdString() << " of "
+                                                      << keyOwner.value(slot).toStdString();
+                keyOwner.insert(slot, it.key());
+            }
+        }
+    }
+}
+
+TEST(TableChecks, InsertsBlanksAndAcceleratorsAreReadAsTheCheckNeeds)
+{
+    EXPECT_EQ(insertsOf(QStringLiteral("%2 à %1!d!")), insertsOf(QStringLiteral("%1!d! at %2")));
+    EXPECT_NE(insertsOf(QStringLiteral("%1!d! at %2")), insertsOf(QStringLiteral("%1 at %2")));
+    EXPECT_NE(insertsOf(QStringLiteral("(%dx%s)")), insertsOf(QStringLiteral("(%sx%d)")));
+    EXPECT_EQ(leadingBlanks(QStringLiteral(" %d bps")), QStringLiteral(" "));
+    EXPECT_EQ(trailingBlanks(QStringLiteral("Langue : ")), QStringLiteral(" "));
+    EXPECT_EQ(acceleratorKeys(QStringLiteral("Se&ttings")), QStringLiteral("t"));
+    EXPECT_EQ(acceleratorKeys(QStringLiteral("接收(&R)...")), QStringLiteral("r"));
+    EXPECT_EQ(acceleratorKeys(QStringLiteral("&Отправить")), QStringLiteral("о"));
+    EXPECT_EQ(acceleratorKeys(QStringLiteral("Black && White & more")), QString());
+    EXPECT_EQ(dialogOf(QStringLiteral("dlg157.1037")), QStringLiteral("dlg157"));
+    EXPECT_EQ(dialogOf(QStringLiteral("4148")), QString());
 }
 
 TEST(LanguagesTest, LocalesMapToTheTwentyFive)

@@ -4,6 +4,7 @@
 // asked for, and a line on standard output for every text a window cuts off.
 // Exit status: 0 all texts fit, 1 some are clipped, 2 bad arguments or a
 // window that could not be rendered.
+#include "ui_strings.h"
 #include "window_shots.h"
 
 #include <QApplication>
@@ -122,13 +123,21 @@ int main(int argc, char** argv)
                                     QStringLiteral("Only this window (repeatable; default all)."),
                                     QStringLiteral("name"));
     const QCommandLineOption list(QStringLiteral("list"), QStringLiteral("Lists the window names."));
-    parser.addOptions({language, out, window, list});
+    // A translator previews a table compiled with "lrelease -idbased" without
+    // rebuilding the program.
+    const QCommandLineOption tables(QStringLiteral("tables"),
+                                    QStringLiteral("Folder of quillora_<language>.qm tables to use instead of the "
+                                                   "built-in ones."),
+                                    QStringLiteral("dir"));
+    parser.addOptions({language, out, window, list, tables});
     parser.process(qapp);
 
     if (parser.isSet(list)) {
         QTextStream(stdout) << ShotSession::windowNames().join(u'\n') << '\n';
         return 0;
     }
+    if (parser.isSet(tables))
+        setStringTableDirectory(parser.value(tables));
     Options options;
     if (!readLanguages(parser.values(language), options.languages) ||
         !readWindows(parser.values(window), options.windows))
