@@ -3,6 +3,7 @@
 #include "application.h"
 
 #include "app_settings.h"
+#include "qt_texts.h"
 #include "ui_strings.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,8 @@ void Application::SetUiLanguage(LocaleId id)
 {
     setUiLanguageForLookups(id);
     QLocale::setDefault(qtLocaleFor(id));
+    if (QCoreApplication::instance())
+        installQtTexts(id);
     writeLanguageSetting(settings_, id);
     helpFilePath_ = helpFileFor(programPath_, helpDirs_, id);
     if (QCoreApplication* qapp = QCoreApplication::instance()) {
