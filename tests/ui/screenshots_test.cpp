@@ -6,6 +6,7 @@
 // made too small for their text, so that an empty report means something.
 
 #include "clipping.h"
+#include "contact_sheet.h"
 #include "dialog_texts.h"
 #include "image_button.h"
 #include "languages.h"
@@ -15,6 +16,7 @@
 #include "welcome_dialog.h"
 #include "window_shots.h"
 
+#include <QColor>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -105,8 +107,17 @@ TEST_P(EveryWindow, RendersToAPngWithNoTextClipped)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, EveryWindow, testing::Values(kEnglishUs, kFrench),
-                         [](const auto& info) { return info.param == kFrench ? "French" : "English"; });
+std::vector<LocaleId> everyLanguage()
+{
+    std::vector<LocaleId> ids;
+    for (const UiLanguage& l : allUiLanguages())
+        ids.push_back(l.id);
+    return ids;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, EveryWindow, testing::ValuesIn(everyLanguage()), [](const auto& info) {
+    return QString::fromLatin1(findUiLanguage(info.param)->bcp47).replace(u'-', u'_').toStdString();
+});
 
 // The measurement reaches the program's own controls, not only the plain
 // widgets below: a dialog's check box squeezed by hand is reported.
@@ -170,6 +181,65 @@ TEST(ScreenshotTool, RefusesUnknownWindowsAndLanguagesAndAMissingFolderWithoutWr
     EXPECT_EQ(runTool({QStringLiteral("--language"), QStringLiteral("1033,9999"), outOption, folder}), 2);
     EXPECT_EQ(runTool({QStringLiteral("--window"), QStringLiteral("settings")}), 2);
     EXPECT_FALSE(QDir(folder).exists());
+}
+
+TEST(ContactSheet, PutsEachRenderingUnderItsLabelInRowsOfTheLargestSize)
+{
+    QImage red(30, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QImage blue(50, 10, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    const std::vector<SheetCell> cells{{QStringLiteral("one"), red}, {QStringLiteral("two"), blue},
+                                       {QStringLiteral("three"), QImage()}, {QStringLiteral("four"), blue}};
+    const QImage sheet = ComposeContactSheet(cells, 3);
+    ASSERT_FALSE(sheet.isNull());
+    // Cells as large as the largest image (50x20) plus a label and a gap.
+    const int cellWidth = (sheet.width() - 12) / 3;
+    EXPECT_EQ(cellWidth, 50 + 12);
+    EXPECT_EQ(sheet.width(), 3 * cellWidth + 12);
+    const int cellHeight = (sheet.height() - 12) / 2;
+    const int label = cellHeight - 12 - 20;
+    EXPECT_GT(label, 0);
+    auto at = [&](int cell, int x, int y) {
+        return QColor(sheet.pixel(12 + (cell % 3) * cellWidth + x, 12 + (cell / 3) * cellHeight + label + y));
+    };
+    EXPECT_EQ(at(0, 29, 19), QColor(Qt::red));
+    EXPECT_EQ(at(0, 31, 5), QColor(Qt::white)) << "red ends at its own width";
+    EXPECT_EQ(at(1, 49, 9), QColor(Qt::blue));
+    EXPECT_EQ(at(1, 10, 11), QColor(Qt::white));
+    EXPECT_EQ(at(2, 5, 5), QColor(Qt::white)) << "a missing rendering leaves its cell empty";
+    EXPECT_EQ(at(3, 0, 0), QColor(Qt::blue)) << "the fourth starts the second row";
+    bool labelDrawn = false;
+    for (int x = 12; x < 12 + cellWidth && !labelDrawn; ++x)
+        for (int y = 12; y < 12 + label; ++y)
+            labelDrawn = labelDrawn || QColor(sheet.pixel(x, y)) != QColor(Qt::white);
+    EXPECT_TRUE(labelDrawn);
+    EXPECT_TRUE(ComposeContactSheet({}).isNull());
+}
+
+TEST(ContactSheet, LabelsNameTheLanguageInItsOwnWords)
+{
+    EXPECT_EQ(SheetLabel(1031), QStringLiteral("Deutsch (Deutschland) · 1031"));
+    EXPECT_TRUE(SheetLabel(2052).contains(QStringLiteral("中文"))) << SheetLabel(2052).toStdString();
+    EXPECT_NE(SheetLabel(2052), SheetLabel(1028));
+}
+
+TEST(ScreenshotTool, WritesASheetPerWindowWithEveryLanguageAsked)
+{
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    const QString sheets = out.filePath(QStringLiteral("sheets"));
+    EXPECT_EQ(runTool({QStringLiteral("--language"), QStringLiteral("1033,1036,1049"), QStringLiteral("--window"),
+                       QStringLiteral("settings,replace"), QStringLiteral("--out"), out.filePath(QStringLiteral("png")),
+                       QStringLiteral("--sheets"), sheets}),
+              0);
+    EXPECT_EQ(QDir(sheets).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("replace.png"), QStringLiteral("settings.png")}));
+    const QImage one(out.filePath(QStringLiteral("png/settings-1036.png")));
+    const QImage sheet(QDir(sheets).filePath(QStringLiteral("settings.png")));
+    ASSERT_FALSE(one.isNull());
+    EXPECT_GE(sheet.width(), 3 * one.width()) << "three languages in a row";
+    EXPECT_GT(sheet.height(), one.height());
 }
 
 // Controls in a plain window, fixed to chosen sizes.

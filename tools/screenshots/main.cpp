@@ -4,11 +4,13 @@
 // asked for, and a line on standard output for every text a window cuts off.
 // Exit status: 0 all texts fit, 1 some are clipped, 2 bad arguments or a
 // window that could not be rendered.
+#include "contact_sheet.h"
 #include "ui_strings.h"
 #include "window_shots.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -25,6 +27,7 @@ struct Options {
     std::vector<LocaleId> languages;
     QStringList windows;
     QString out;
+    QString sheets; // a contact sheet per window goes here when set
 };
 
 QTextStream& err()
@@ -88,6 +91,28 @@ int shootLanguage(ShotSession& session, const Options& options)
     return status;
 }
 
+// Puts each window's renderings, read back from the PNG files, side by side.
+int writeSheets(const Options& options)
+{
+    if (!QDir().mkpath(options.sheets)) {
+        err() << "quillora-screenshots: cannot create " << options.sheets << '\n';
+        return kFailed;
+    }
+    int status = 0;
+    for (const QString& window : options.windows) {
+        std::vector<SheetCell> cells;
+        for (LocaleId language : options.languages)
+            cells.push_back({SheetLabel(language),
+                             QImage(QStringLiteral("%1/%2-%3.png").arg(options.out, window).arg(language))});
+        const QString path = QStringLiteral("%1/%2.png").arg(options.sheets, window);
+        if (!ComposeContactSheet(cells).save(path)) {
+            err() << "quillora-screenshots: cannot write " << path << '\n';
+            status = kFailed;
+        }
+    }
+    return status;
+}
+
 int run(const Options& options)
 {
     ShotSession session;
@@ -98,6 +123,8 @@ int run(const Options& options)
     }
     err() << "quillora-screenshots: " << options.windows.size() * options.languages.size() << " windows in "
           << options.out << (status == kClipped ? ", some texts clipped" : "") << '\n';
+    if (!options.sheets.isEmpty())
+        status = std::max(status, writeSheets(options));
     return status;
 }
 
@@ -129,7 +156,11 @@ int main(int argc, char** argv)
                                     QStringLiteral("Folder of quillora_<language>.qm tables to use instead of the "
                                                    "built-in ones."),
                                     QStringLiteral("dir"));
-    parser.addOptions({language, out, window, list, tables});
+    const QCommandLineOption sheets(QStringLiteral("sheets"),
+                                    QStringLiteral("Also writes DIR/<window>.png, the window in every language asked "
+                                                   "for side by side."),
+                                    QStringLiteral("dir"));
+    parser.addOptions({language, out, window, list, tables, sheets});
     parser.process(qapp);
 
     if (parser.isSet(list)) {
@@ -145,6 +176,7 @@ int main(int argc, char** argv)
     if (options.languages.empty())
         options.languages.push_back(kEnglishUs);
     options.out = parser.value(out);
+    options.sheets = parser.value(sheets);
     if (options.out.isEmpty()) {
         err() << "quillora-screenshots: --out DIR is required\n";
         return kFailed;
