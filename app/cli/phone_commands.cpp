@@ -7,6 +7,7 @@
 #include "capability_text.h"
 #include "file_names.h"
 #include "interrupt.h"
+#include "message_format.h"
 #include "mime_file_types.h"
 #include "phone_connection.h"
 #include "port_listing.h"
@@ -71,11 +72,7 @@ std::string speedText(const FoundPhone &found, int speed)
 {
     if (found.usb)
         return utf8(LoadUiText("main.usb").trimmed());
-    std::string format = utf8(LoadUiText("main.speed").trimmed());
-    const size_t at = format.find("%d");
-    if (at == std::string::npos)
-        return std::to_string(speed) + " bps";
-    return format.replace(at, 2, std::to_string(speed));
+    return utf8(fillNumbers(LoadUiText("main.speed").trimmed(), {speed}));
 }
 
 // 201 -> "2.01"; -1, the phone's error reply, -> "error".

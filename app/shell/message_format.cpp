@@ -154,6 +154,20 @@ QString formatMessage(const QString& t, std::span<const UiArg> inserts)
     return out;
 }
 
+QString fillNumbers(QString templ, std::initializer_list<std::int64_t> numbers)
+{
+    qsizetype from = 0;
+    for (std::int64_t value : numbers) {
+        const qsizetype at = templ.indexOf(QLatin1String("%d"), from);
+        if (at < 0)
+            break;
+        const QString number = QString::number(value);
+        templ.replace(at, 2, number);
+        from = at + number.size();
+    }
+    return templ;
+}
+
 QStringList messageInserts(const QString& t)
 {
     QStringList found;

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <variant>
 
@@ -36,6 +37,10 @@ private:
 };
 
 QString formatMessage(const QString& templ, std::span<const UiArg> inserts);
+
+// A printf-like template's "%d" inserts filled in order (" %d bps",
+// "(%dx%d)"); a "%d" beyond the numbers given stays as it is.
+QString fillNumbers(QString templ, std::initializer_list<std::int64_t> numbers);
 
 // The inserts a template uses, in the order they appear ("%1!d!", "%2", "%%",
 // and printf-like "%d"), for checking that a translation keeps them all.

@@ -9,6 +9,7 @@
 #include "dialog_texts.h"
 #include "hyperlink_label.h"
 #include "image_button.h"
+#include "message_format.h"
 #include "mime_file_types.h"
 #include "phone_browser.h"
 #include "program_art.h"
@@ -366,7 +367,7 @@ void MainWindow::onPhoneConnected(const ConnectedPhone& phone)
     model_->setText(u' ' + phone.model);
     showTransfers();
     port_->setText(u' ' + phone.port);
-    speed_->setText(phone.usb ? QStringLiteral(" USB") : QStringLiteral(" %1 bps").arg(phone.speed));
+    speed_->setText(phone.usb ? LoadUiText("main.usb") : fillNumbers(LoadUiText("main.speed"), {phone.speed}));
     showConnectedView(true);
     // Files opened before a phone was there go now, one run each.
     for (const QString& path : std::exchange(pendingFiles_, {}))
@@ -486,7 +487,8 @@ PhoneAccess MainWindow::phoneAccess()
     // The slow retry changed the line: the speed line follows, on our thread.
     access.speedChanged = [this](int speed) {
         QMetaObject::invokeMethod(
-            this, [this, speed] { speed_->setText(QStringLiteral(" %1 bps").arg(speed)); }, Qt::QueuedConnection);
+            this, [this, speed] { speed_->setText(fillNumbers(LoadUiText("main.speed"), {speed})); },
+            Qt::QueuedConnection);
     };
     return access;
 }

@@ -4,6 +4,7 @@
 
 #include "application.h"
 #include "dialog_texts.h"
+#include "message_format.h"
 #include "transform_icons.h"
 #include "ui_strings.h"
 
@@ -80,21 +81,6 @@ QImage readPicture(const QString& path)
     if (!isPictureFormat(reader.format()))
         return QImage();
     return reader.read();
-}
-
-// The first "%d" takes the width, the second the height.
-QString withSize(QString format, int width, int height)
-{
-    qsizetype from = 0;
-    for (int value : {width, height}) {
-        const qsizetype at = format.indexOf(QLatin1String("%d"), from);
-        if (at < 0)
-            break;
-        const QString number = QString::number(value);
-        format.replace(at, 2, number);
-        from = at + number.size();
-    }
-    return format;
 }
 
 // Halved while 322 pixels wide or more, then doubled while under 240.
@@ -175,7 +161,7 @@ void PicturePreviewDialog::LoadPreviewPicture()
     const QImage image = readPicture(picturePath_);
     if (image.isNull())
         return;
-    setWindowTitle(withSize(titleFormat_, image.width(), image.height()));
+    setWindowTitle(fillNumbers(titleFormat_, {image.width(), image.height()}));
     const QSize shown = shownSize(image.size());
     // Made small once rather than at every paint; an enlarged one is only
     // stretched when painted, which costs no memory.

@@ -72,6 +72,16 @@ TEST(FormatMessage, HugeWidthStaysBounded)
     EXPECT_TRUE(s.endsWith(u'1'));
 }
 
+TEST(FillNumbers, FillsThePrintfInsertsInOrderAndLeavesTheRest)
+{
+    EXPECT_EQ(fillNumbers(QStringLiteral(" %d bps"), {115200}), QStringLiteral(" 115200 bps"));
+    EXPECT_EQ(fillNumbers(QStringLiteral("Aperçu (%dx%d)"), {640, 480}), QStringLiteral("Aperçu (640x480)"));
+    // A number that itself reads "%d" is not filled again.
+    EXPECT_EQ(fillNumbers(QStringLiteral("(%d/%d)"), {2}), QStringLiteral("(2/%d)"));
+    EXPECT_EQ(fillNumbers(QStringLiteral("no insert"), {1, 2}), QStringLiteral("no insert"));
+    EXPECT_EQ(fillNumbers(QStringLiteral("%d%d"), {-1, 10}), QStringLiteral("-110"));
+}
+
 TEST(MessageInserts, ListsEveryForm)
 {
     EXPECT_EQ(messageInserts(QStringLiteral("%1!d! of %2!d!, %3 %% and (%dx%d) %s")),

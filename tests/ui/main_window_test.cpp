@@ -133,6 +133,21 @@ TEST_F(MainWindowStory, FindsThePhoneAndShowsModelPortSpeedAndTransfers)
     EXPECT_TRUE(w.windowTitle().startsWith(QStringLiteral("Quillora ")));
 }
 
+// The texts the window fills in itself come from the tables too: German
+// writes line speeds in bit/s.
+TEST_F(MainWindowStory, APhoneFoundInGermanShowsItsSpeedInGerman)
+{
+    constexpr LocaleId kGerman = 1031;
+    app_->SetUiLanguage(kGerman);
+    PtyPhone phone;
+    open({phone.slavePath()});
+    ASSERT_TRUE(waitConnected());
+    EXPECT_EQ(textOf(1012), QStringLiteral(" 115200 bit/s"));
+    EXPECT_EQ(textOf(1042), u' ' + LoadUiString(301, kGerman));
+    EXPECT_EQ(textOf(1006), LoadUiText("dlg102.1006", kGerman));
+    app_->SetUiLanguage(kEnglishUs);
+}
+
 TEST_F(MainWindowStory, TheFormatsButtonAppearsWithTheCompleteReportAndOpensIt)
 {
     PtyPhone phone;

@@ -48,6 +48,15 @@ TEST_F(QtTexts, MessageBoxButtonsUseTheProgramsWordsAndFollowTheLanguage)
     EXPECT_EQ(fr.yes, QStringLiteral("&Oui"));
     EXPECT_EQ(fr.cancel, QStringLiteral("Annuler"));
 
+    // Qt has no Italian table of its own; the buttons still speak Italian.
+    constexpr LocaleId kItalian = 1040;
+    installQtTexts(kItalian);
+    const Buttons it = messageBoxButtons();
+    EXPECT_EQ(it.yes, LoadUiText("dlg158.6", kItalian));
+    EXPECT_EQ(it.cancel, LoadUiText("dlg112.2", kItalian));
+    EXPECT_NE(it.yes, QStringLiteral("&Yes"));
+    EXPECT_NE(it.cancel, QStringLiteral("Cancel"));
+
     installQtTexts(kEnglishUs);
     const Buttons en = messageBoxButtons();
     EXPECT_EQ(en.yes, QStringLiteral("&Yes"));

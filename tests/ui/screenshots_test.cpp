@@ -7,6 +7,7 @@
 
 #include "clipping.h"
 #include "contact_sheet.h"
+#include "mnemonics.h"
 #include "dialog_texts.h"
 #include "image_button.h"
 #include "languages.h"
@@ -97,6 +98,8 @@ TEST_P(EveryWindow, RendersToAPngWithNoTextClipped)
         EXPECT_TRUE(shot.error.isEmpty()) << shot.error.toStdString();
         EXPECT_TRUE(hasContent(shot.image));
         EXPECT_TRUE(shot.clipped.empty()) << reportOf(shot.clipped);
+        for (const MnemonicClash& clash : shot.clashes)
+            ADD_FAILURE() << DescribeClash(shot.name, clash).toStdString();
         const QString path = SaveShot(shot, out.path());
         ASSERT_FALSE(path.isEmpty());
         const QImage written(path);
@@ -240,6 +243,38 @@ TEST(ScreenshotTool, WritesASheetPerWindowWithEveryLanguageAsked)
     ASSERT_FALSE(one.isNull());
     EXPECT_GE(sheet.width(), 3 * one.width()) << "three languages in a row";
     EXPECT_GT(sheet.height(), one.height());
+}
+
+// Keys are claimed by buttons, group boxes and labels that have a buddy;
+// a label without one shows its marker and claims nothing, and a hidden
+// control claims nothing either.
+TEST(MnemonicCheck, FindsTwoControlsOfAWindowClaimingOneKey)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* receive = new QPushButton(QStringLiteral("&Recevoir..."));
+    auto* rename = new QPushButton(QStringLiteral("&Renommer"));
+    auto* loose = new QLabel(QStringLiteral("&Sans compagnon"));
+    auto* send = new QPushButton(QStringLiteral("&Envoyer..."));
+    auto* speedLabel = new QLabel(QStringLiteral("Vit&esse :"));
+    auto* speed = new QComboBox;
+    speedLabel->setBuddy(speed);
+    auto* hidden = new QPushButton(QStringLiteral("&Sauter"));
+    for (QWidget* w : std::initializer_list<QWidget*>{receive, rename, loose, send, speedLabel, speed, hidden})
+        layout->addWidget(w);
+    window.show();
+    hidden->hide();
+    QCoreApplication::processEvents();
+    const std::vector<MnemonicClash> clashes = FindMnemonicClashes(window);
+    ASSERT_EQ(clashes.size(), 2u);
+    EXPECT_EQ(clashes[0].key, QStringLiteral("Alt+R"));
+    EXPECT_EQ(clashes[0].second, QStringLiteral("&Renommer"));
+    EXPECT_EQ(clashes[1].key, QStringLiteral("Alt+E"));
+    EXPECT_EQ(clashes[1].first, QStringLiteral("&Envoyer..."));
+    EXPECT_EQ(clashes[1].second, QStringLiteral("Vit&esse :"));
+    rename->setText(QStringLiteral("Re&nommer"));
+    speedLabel->setText(QStringLiteral("&Vitesse :"));
+    EXPECT_TRUE(FindMnemonicClashes(window).empty());
 }
 
 // Controls in a plain window, fixed to chosen sizes.

@@ -2,8 +2,9 @@
 // Copyright 2026 Quillora developers
 // quillora-screenshots: the program's windows as PNG files in the languages
 // asked for, and a line on standard output for every text a window cuts off.
-// Exit status: 0 all texts fit, 1 some are clipped, 2 bad arguments or a
-// window that could not be rendered.
+// Exit status: 0 all texts fit, 1 some are clipped (or two controls of a
+// window claim the same Alt+letter key), 2 bad arguments or a window that
+// could not be rendered.
 #include "contact_sheet.h"
 #include "ui_strings.h"
 #include "window_shots.h"
@@ -85,7 +86,9 @@ int shootLanguage(ShotSession& session, const Options& options)
         }
         for (const ClippedControl& clipped : shot.clipped)
             out << DescribeClipping(clipped) << '\n';
-        if (!shot.clipped.empty() && status == 0)
+        for (const MnemonicClash& clash : shot.clashes)
+            out << DescribeClash(shot.name, clash) << '\n';
+        if ((!shot.clipped.empty() || !shot.clashes.empty()) && status == 0)
             status = kClipped;
     }
     return status;

@@ -50,6 +50,15 @@
 namespace quillora {
 namespace {
 
+Shot failedShot(const QString& name, const QString& error, const QString& title = QString())
+{
+    Shot shot;
+    shot.name = name;
+    shot.title = title;
+    shot.error = error;
+    return shot;
+}
+
 // Bounds of the waits; the simulated phone connects in well under a second.
 constexpr int kSettleMs = 3000;
 constexpr int kDetectingMs = 5000;
@@ -371,7 +380,7 @@ void ShotSession::closeMainWindow()
 Shot ShotSession::mainDetecting(const QString& name)
 {
     if (const QString failure = openMainWindow(false); !failure.isEmpty())
-        return {name, {}, {}, {}, failure};
+        return failedShot(name, failure);
     window_->setDetectTickInterval(2);
     auto* progress = findControlAs<QProgressBar>(window_.get(), kProgressId);
     const bool moved = progress && QTest::qWaitFor([&] { return progress->value() >= kDetectingProgress; }, kDetectingMs);
@@ -387,14 +396,14 @@ Shot ShotSession::mainStatus(const QString& name)
     // The detecting view's window goes on to this one.
     if (!window_ || windowHasPhone_) {
         if (const QString failure = openMainWindow(false); !failure.isEmpty())
-            return {name, {}, {}, {}, failure};
+            return failedShot(name, failure);
     }
     window_->setDetectTickInterval(1);
     auto* list = findControlAs<QListWidget>(window_.get(), kStatusListId);
     const bool shown =
         list && QTest::qWaitFor([&] { return list->isVisible() && list->count() > 0; }, kStatusListMs);
     if (!shown)
-        return {name, window_->windowTitle(), {}, {}, QStringLiteral("the status list never showed a port")};
+        return failedShot(name, QStringLiteral("the status list never showed a port"), window_->windowTitle());
     return shoot(*window_, name);
 }
 
@@ -424,7 +433,7 @@ Shot ShotSession::mainConnected(const QString& name)
 {
     const QString failure = connectMainWindow();
     if (!failure.isEmpty())
-        return {name, window_ ? window_->windowTitle() : QString(), {}, {}, failure};
+        return failedShot(name, failure, window_ ? window_->windowTitle() : QString());
     return shoot(*window_, name);
 }
 
@@ -447,10 +456,10 @@ std::unique_ptr<ProgressWindow> ShotSession::makeProgress(const QString& window)
 Shot ShotSession::progress(const QString& window, const QString& name)
 {
     if (const QString failure = ensureConnected(); !failure.isEmpty())
-        return {name, {}, {}, {}, failure};
+        return failedShot(name, failure);
     const std::unique_ptr<ProgressWindow> progress = makeProgress(window);
     if (!progress)
-        return {name, {}, {}, {}, QStringLiteral("no window is called \"%1\"").arg(window)};
+        return failedShot(name, QStringLiteral("no window is called \"%1\"").arg(window));
     progress->setOperation(heldRun(progress->mode()));
     bool ended = false;
     QObject::connect(progress.get(), &ProgressWindow::finishedRun, progress.get(), [&ended] { ended = true; });
@@ -470,7 +479,7 @@ Shot ShotSession::progress(const QString& window, const QString& name)
 Shot ShotSession::browser(const QString& name)
 {
     if (const QString failure = ensureConnected(); !failure.isEmpty())
-        return {name, {}, {}, {}, failure};
+        return failedShot(name, failure);
     PhoneBrowser::Host host;
     host.access = [this] { return window_->phoneAccess(); };
     host.settings = store_.get();
@@ -494,7 +503,7 @@ Shot ShotSession::capabilities(const QString& name)
     if (capabilitiesLanguage_ != language_) {
         const QString failure = connectMainWindow();
         if (!failure.isEmpty())
-            return {name, {}, {}, {}, failure};
+            return failedShot(name, failure);
     }
     CapabilitiesDialog dialog(capabilities_);
     return shoot(dialog, name);
@@ -520,7 +529,7 @@ Shot ShotSession::preview(const QString& name)
 {
     const QString picture = previewPicture();
     if (picture.isEmpty())
-        return {name, {}, {}, {}, QStringLiteral("the preview's picture could not be written")};
+        return failedShot(name, QStringLiteral("the preview's picture could not be written"));
     PicturePreviewDialog dialog(LoadUiString(kPreviewTitleId), picture);
     return shoot(dialog, name);
 }
@@ -556,18 +565,21 @@ Shot ShotSession::dialog(const QString& window, const QString& name)
 {
     const std::unique_ptr<QWidget> widget = makeDialog(window);
     if (!widget)
-        return {name, {}, {}, {}, QStringLiteral("no window is called \"%1\"").arg(window)};
+        return failedShot(name, QStringLiteral("no window is called \"%1\"").arg(window));
     return shoot(*widget, name);
 }
 
 Shot ShotSession::shoot(QWidget& window, const QString& name)
 {
     window.show();
-    Shot shot{name, window.windowTitle(), {}, {}, {}};
+    Shot shot;
+    shot.name = name;
+    shot.title = window.windowTitle();
     if (!settle(window))
         shot.error = QStringLiteral("the layout kept changing");
     shot.image = window.grab().toImage();
     shot.clipped = FindClippedControls(window, name);
+    shot.clashes = FindMnemonicClashes(window);
     return shot;
 }
 

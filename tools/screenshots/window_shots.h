@@ -12,6 +12,7 @@
 
 #include "clipping.h"
 #include "languages.h"
+#include "mnemonics.h"
 
 #include <QImage>
 #include <QString>
@@ -43,6 +44,7 @@ struct Shot {
     QImage image;   // null when the window never reached the state shown
     std::vector<ClippedControl> clipped;
     QString error;  // why the image is missing or incomplete
+    std::vector<MnemonicClash> clashes; // Alt+letter keys two controls claim
 };
 
 class ShotSession {
