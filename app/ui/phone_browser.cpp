@@ -256,6 +256,8 @@ void PhoneBrowser::buildControls()
     tabs_ = withControlId(new QTabBar(this), kTabsId);
     tabs_->setFocusPolicy(Qt::NoFocus);
     tabs_->setExpanding(false);
+    // Every tab stays in sight: a longer translation widens the window.
+    tabs_->setUsesScrollButtons(false);
     const int groups = host_.allowVCardsVCals ? kListingGroups : 3;
     for (int i = 0; i < groups; ++i)
         tabs_->addTab(QString());

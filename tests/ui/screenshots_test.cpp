@@ -21,12 +21,15 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTabBar>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
@@ -328,6 +331,40 @@ TEST_F(ClippingCheck, LabelsGivenTheSizeQLabelAsksForAreNotReported)
     framed->setMargin(3);
     framed->setFixedSize(framed->sizeHint());
     EXPECT_TRUE(clipped().empty()) << reportOf(clipped());
+}
+
+TEST_F(ClippingCheck, ATabBarNarrowerThanItsTabsIsReportedWithEveryTab)
+{
+    auto* bar = add(new QTabBar, 1008);
+    for (const char* text : {"Imaginile mele", "Animațiile mele", "Sunetele mele", "vCard-uri", "vCalendare"})
+        bar->addTab(QString::fromUtf8(text));
+    const int full = bar->sizeHint().width();
+    bar->setFixedWidth(full * 2 / 3);
+    auto found = clipped();
+    ASSERT_EQ(found.size(), 1u) << reportOf(found);
+    EXPECT_EQ(found[0].className, QStringLiteral("QTabBar"));
+    EXPECT_TRUE(found[0].text.endsWith(QStringLiteral("vCard-uri | vCalendare"))) << found[0].text.toStdString();
+    EXPECT_EQ(found[0].needed.width(), full);
+    bar->setFixedWidth(full);
+    found = clipped();
+    EXPECT_TRUE(found.empty()) << reportOf(found);
+}
+
+TEST_F(ClippingCheck, AColumnHeaderNarrowerThanItsTitleIsReported)
+{
+    auto* list = add(new QTreeWidget, 1037);
+    list->setHeaderLabels({QStringLiteral("Titlu"), QStringLiteral("Dimensiune"), QStringLiteral("Tip")});
+    list->header()->setStretchLastSection(true);
+    const int hint = list->header()->sectionSizeHint(1);
+    list->setColumnWidth(1, hint - 10);
+    auto found = clipped();
+    ASSERT_EQ(found.size(), 1u) << reportOf(found);
+    EXPECT_EQ(found[0].control, QStringLiteral("1037.1"));
+    EXPECT_EQ(found[0].text, QStringLiteral("Dimensiune"));
+    EXPECT_EQ(found[0].needed.width(), hint);
+    list->setColumnWidth(1, hint);
+    found = clipped();
+    EXPECT_TRUE(found.empty()) << reportOf(found);
 }
 
 TEST_F(ClippingCheck, TheAcceleratorMarkerTakesRoomOnlyWhereItIsShown)

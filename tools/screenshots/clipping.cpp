@@ -8,10 +8,12 @@
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTabBar>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -164,6 +166,14 @@ std::optional<QSize> comboBoxNeeds(const QComboBox& combo)
     return QSize(width + combo.width() - field.width(), 0);
 }
 
+// Only the width: a bar narrower than its tabs scrolls or elides some.
+std::optional<QSize> tabBarNeeds(const QTabBar& bar)
+{
+    if (bar.count() == 0)
+        return std::nullopt;
+    return QSize(bar.sizeHint().width(), 0);
+}
+
 std::optional<QSize> neededSize(const QWidget& widget)
 {
     if (auto* label = qobject_cast<const QLabel*>(&widget))
@@ -174,6 +184,8 @@ std::optional<QSize> neededSize(const QWidget& widget)
         return groupBoxNeeds(*box);
     if (auto* combo = qobject_cast<const QComboBox*>(&widget))
         return comboBoxNeeds(*combo);
+    if (auto* bar = qobject_cast<const QTabBar*>(&widget))
+        return tabBarNeeds(*bar);
     return std::nullopt;
 }
 
@@ -187,6 +199,12 @@ QString shownText(const QWidget& widget)
         return box->title();
     if (auto* combo = qobject_cast<const QComboBox*>(&widget))
         return combo->currentText();
+    if (auto* bar = qobject_cast<const QTabBar*>(&widget)) {
+        QStringList tabs;
+        for (int i = 0; i < bar->count(); ++i)
+            tabs << bar->tabText(i);
+        return tabs.join(QStringLiteral(" | "));
+    }
     return {};
 }
 
@@ -223,11 +241,33 @@ QString sizeText(QSize size)
     return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
 }
 
+// A column header is cut off when its section is narrower than its title
+// needs; the header sits in its view's frame, so it is measured apart.
+void findClippedHeaders(const QWidget& window, const QString& windowName, std::vector<ClippedControl>& found)
+{
+    for (const QHeaderView* header : window.findChildren<QHeaderView*>()) {
+        if (header->window() != &window || !header->isVisibleTo(&window) || !header->model())
+            continue;
+        for (int section = 0; section < header->count(); ++section) {
+            if (header->isSectionHidden(section))
+                continue;
+            const int needed = header->sectionSizeHint(section);
+            const int actual = header->sectionSize(section);
+            if (needed > actual)
+                found.push_back({windowName, controlName(*header->parentWidget()) + u'.' + QString::number(section),
+                                 QStringLiteral("QHeaderView"),
+                                 header->model()->headerData(section, header->orientation()).toString(),
+                                 QSize(needed, 0), QSize(actual, header->height())});
+        }
+    }
+}
+
 } // namespace
 
 std::vector<ClippedControl> FindClippedControls(const QWidget& window, const QString& windowName)
 {
     std::vector<ClippedControl> found;
+    findClippedHeaders(window, windowName, found);
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         if (!shouldMeasure(*widget, window))
             continue;

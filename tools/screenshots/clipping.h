@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Quillora developers
 // Finds the texts a laid-out window cannot show in full: a label, button,
-// group box title or combo box text whose widget is narrower (or lower)
-// than its text needs with the style's margins, or that its parents cut off.
+// group box title, combo box text or row of tabs whose widget is narrower
+// (or lower) than its text needs with the style's margins, or that its
+// parents cut off.
 // Translations are longer than the English texts the layouts were tried
 // with; this is how a new language's tables are checked without looking at
 // every window by eye.
