@@ -108,7 +108,8 @@ int writeSheets(const Options& options)
             cells.push_back({SheetLabel(language),
                              QImage(QStringLiteral("%1/%2-%3.png").arg(options.out, window).arg(language))});
         const QString path = QStringLiteral("%1/%2.png").arg(options.sheets, window);
-        if (!ComposeContactSheet(cells).save(path)) {
+        // Best compression: the sheets are kept in the repository.
+        if (!ComposeContactSheet(cells).save(path, "PNG", 0)) {
             err() << "quillora-screenshots: cannot write " << path << '\n';
             status = kFailed;
         }

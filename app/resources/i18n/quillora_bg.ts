@@ -64,7 +64,7 @@ Plug it back and retry...</source>
     </message>
     <message id="203">
         <source>Opening session...</source>
-        <translation>Отваряне на сесия...</translation>
+        <translation>Отваряне на сесията...</translation>
     </message>
     <message id="204">
         <source>Sending title...</source>
@@ -175,7 +175,7 @@ This tool is provided by %2 without any warranty. Transfer only objects that you
     <message id="605">
         <source>Please select the directory the %1!d! selected files should be saved in:</source>
         <extracomment>%1!d! = number of selected files</extracomment>
-        <translation>Изберете папка, в която да се запазят избраните файлове (%1!d!):</translation>
+        <translation>Посочете папка за запазване на избраните файлове (%1!d!):</translation>
     </message>
     <message id="606">
         <source>The file you selected has a format unknown to Quillora,
@@ -263,7 +263,7 @@ Try again or try turning your phone off and back on.</source>
     </message>
     <message id="901">
         <source>Ask</source>
-        <translation>Питане</translation>
+        <translation>Да се пита</translation>
     </message>
     <message id="902">
         <source>Always</source>
@@ -317,7 +317,7 @@ Try again or try turning your phone off and back on.</source>
     <message id="4192">
         <source>Modem found at %1!d! bps</source>
         <extracomment>%1!d! = line speed in bit/s</extracomment>
-        <translation>Открит е модем при %1!d! бит/с</translation>
+        <translation>Открит е модем при скорост %1!d! бит/с</translation>
     </message>
     <message id="4193">
         <source>You must put a SIM card in your mobile or start it.</source>
@@ -329,7 +329,7 @@ Try again or try turning your phone off and back on.</source>
     </message>
     <message id="4195">
         <source>The mobile is SIM locked or waiting for the PIN or Phone code.</source>
-        <translation>Телефонът е със SIM заключване или очаква PIN кода или кода на телефона.</translation>
+        <translation>Телефонът е със SIM заключване или очаква въвеждане на PIN кода или кода на телефона.</translation>
     </message>
     <message id="4208">
         <source>A modem "%2" has been identified</source>
@@ -432,12 +432,12 @@ but it doesn't seem to be started or to contain a SIM card.</source>
     </message>
     <message id="6010">
         <source>Single track</source>
-        <translation>Една писта</translation>
+        <translation>Един глас</translation>
     </message>
     <message id="6011">
         <source>Up to %1 tracks</source>
         <extracomment>%1 = number of tracks</extracomment>
-        <translation>До %1 писти</translation>
+        <translation>До %1 гласа</translation>
     </message>
     <message id="6012">
         <source>Frequency range: %1-%2 Hz</source>
@@ -560,7 +560,7 @@ The selected file might not exist anymore</source>
     </message>
     <message id="dlg102.1006">
         <source>Mobile phone type:</source>
-        <translation>Вид мобилен телефон:</translation>
+        <translation>Тип мобилен телефон:</translation>
     </message>
     <message id="dlg102.1010">
         <source>on port:</source>

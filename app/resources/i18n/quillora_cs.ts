@@ -263,7 +263,7 @@ Zkuste to znovu nebo telefon vypněte a znovu zapněte.</translation>
     </message>
     <message id="901">
         <source>Ask</source>
-        <translation>Zeptat se</translation>
+        <translation>Ptát se</translation>
     </message>
     <message id="902">
         <source>Always</source>
@@ -283,7 +283,7 @@ Zkuste to znovu nebo telefon vypněte a znovu zapněte.</translation>
     </message>
     <message id="4099">
         <source>Unable to access this port. Try to restart your computer</source>
-        <translation>K tomuto portu nelze přistupovat. Zkuste restartovat počítač</translation>
+        <translation>K tomuto portu nelze získat přístup. Zkuste restartovat počítač</translation>
     </message>
     <message id="4145">
         <source>This port doesn't seem to be an external port of your PC</source>
@@ -338,7 +338,7 @@ Zkuste to znovu nebo telefon vypněte a znovu zapněte.</translation>
     </message>
     <message id="4209">
         <source>Connected device is not a compatible mobile phone</source>
-        <translation>Připojené zařízení není kompatibilní mobilní telefon</translation>
+        <translation>Připojené zařízení není kompatibilním mobilním telefonem</translation>
     </message>
     <message id="4224">
         <source>Mobile phone "%2" found !</source>
@@ -513,7 +513,7 @@ Můžete zvolit menší objekt nebo z mobilního telefonu některé objekty smaz
     </message>
     <message id="65009">
         <source>Unable to access communication port</source>
-        <translation>Ke komunikačnímu portu nelze přistupovat</translation>
+        <translation>Ke komunikačnímu portu nelze získat přístup</translation>
     </message>
     <message id="65010">
         <source>Data received from mobile phone are invalid</source>
@@ -733,7 +733,7 @@ Chcete nahradit stávající soubor souborem z mobilního telefonu?</translation
     <message id="dlg158.12295">
         <source>Do you really want to delete these %1 items?</source>
         <extracomment>%1 = number of objects</extracomment>
-        <translation>Opravdu chcete smazat vybrané položky (%1)?</translation>
+        <translation>Opravdu chcete smazat vybrané objekty (%1)?</translation>
     </message>
     <message id="dlg161.caption">
         <source>Quillora</source>

@@ -23,7 +23,7 @@
         <source>Connection with mobile phone has been lost !
 Plug it back and retry...</source>
         <translation>Forbindelsen til mobiltelefonen er blevet afbrudt!
-Tilslut den igen, og prøv igen.</translation>
+Tilslut den igen, og prøv en gang til.</translation>
     </message>
     <message id="120">
         <source>Formats supported by this %1</source>
@@ -460,12 +460,12 @@ men den ser ikke ud til at være tændt eller til at indeholde et SIM-kort.</tra
     <message id="8739">
         <source>%1!d! minutes left</source>
         <extracomment>%1!d! = number of minutes</extracomment>
-        <translation>%1!d! minutter tilbage</translation>
+        <translation>%1!d! min. tilbage</translation>
     </message>
     <message id="8740">
         <source>%1!d! seconds left</source>
         <extracomment>%1!d! = number of seconds</extracomment>
-        <translation>%1!d! sekunder tilbage</translation>
+        <translation>%1!d! sek. tilbage</translation>
     </message>
     <message id="8741">
         <source>%1!d! bytes received out of %2!d!</source>
@@ -527,7 +527,7 @@ Den valgte fil findes måske ikke længere</translation>
     </message>
     <message id="65012">
         <source>The mobile phone didn't understand the request. Try again...</source>
-        <translation>Mobiltelefonen forstod ikke forespørgslen. Prøv igen…</translation>
+        <translation>Mobiltelefonen forstod ikke forespørgslen. Prøv igen.</translation>
     </message>
     <message id="65013">
         <source>The mobile phone does not answer anymore. Please check that it is correctly connected.</source>
@@ -939,7 +939,7 @@ til den angivne filendelse.</translation>
         <source>The picture %1 could not be replaced by its transformed copy:
 %2</source>
         <extracomment>%1 = the picture's file, %2 = the system's reason</extracomment>
-        <translation>Billedet %1 kunne ikke erstattes af den transformerede kopi:
+        <translation>Billedet %1 kunne ikke erstattes med den ændrede kopi:
 %2</translation>
     </message>
 </context>

@@ -275,7 +275,7 @@ Versuchen Sie es erneut oder schalten Sie Ihr Telefon aus und wieder ein.</trans
     </message>
     <message id="4097">
         <source>Port unavailable on this machine or disabled by BIOS.</source>
-        <translation>Anschluss auf diesem Rechner nicht vorhanden oder im BIOS deaktiviert.</translation>
+        <translation>Anschluss auf diesem Computer nicht vorhanden oder im BIOS deaktiviert.</translation>
     </message>
     <message id="4098">
         <source>Another program is currently using this port. Please close it first</source>
@@ -283,7 +283,7 @@ Versuchen Sie es erneut oder schalten Sie Ihr Telefon aus und wieder ein.</trans
     </message>
     <message id="4099">
         <source>Unable to access this port. Try to restart your computer</source>
-        <translation>Kein Zugriff auf diesen Anschluss möglich. Starten Sie Ihren Computer neu</translation>
+        <translation>Kein Zugriff auf diesen Anschluss möglich. Versuchen Sie, Ihren Computer neu zu starten</translation>
     </message>
     <message id="4145">
         <source>This port doesn't seem to be an external port of your PC</source>
@@ -358,7 +358,7 @@ but it is SIM locked.
 Please enter the SIM lock code on the mobile phone.</source>
         <extracomment>%1 = port name</extracomment>
         <translation>An Anschluss %1 wurde ein Mobiltelefon gefunden,
-es ist aber durch eine SIM-Sperre gesperrt.
+es hat aber eine SIM-Sperre.
 Bitte geben Sie den SIM-Sperrcode am Mobiltelefon ein.</translation>
     </message>
     <message id="5001">
@@ -460,12 +460,12 @@ es scheint aber nicht eingeschaltet zu sein oder keine SIM-Karte zu enthalten.</
     <message id="8739">
         <source>%1!d! minutes left</source>
         <extracomment>%1!d! = number of minutes</extracomment>
-        <translation>Noch %1!d! Minuten</translation>
+        <translation>Noch %1!d! Min.</translation>
     </message>
     <message id="8740">
         <source>%1!d! seconds left</source>
         <extracomment>%1!d! = number of seconds</extracomment>
-        <translation>Noch %1!d! Sekunden</translation>
+        <translation>Noch %1!d! Sek.</translation>
     </message>
     <message id="8741">
         <source>%1!d! bytes received out of %2!d!</source>
@@ -527,7 +527,7 @@ Die ausgewählte Datei existiert möglicherweise nicht mehr</translation>
     </message>
     <message id="65012">
         <source>The mobile phone didn't understand the request. Try again...</source>
-        <translation>Das Mobiltelefon hat die Anfrage nicht verstanden. Versuchen Sie es erneut …</translation>
+        <translation>Das Mobiltelefon hat die Anfrage nicht verstanden. Versuchen Sie es erneut.</translation>
     </message>
     <message id="65013">
         <source>The mobile phone does not answer anymore. Please check that it is correctly connected.</source>

@@ -166,7 +166,7 @@ This tool is provided by %2 without any warranty. Transfer only objects that you
     <message id="603">
         <source>Received photo preview (%dx%d)</source>
         <extracomment>%d, %d = width and height of the picture in pixels</extracomment>
-        <translation>Προεπισκόπηση ληφθείσας φωτογραφίας (%dx%d)</translation>
+        <translation>Προεπισκόπηση της φωτογραφίας που λήφθηκε (%dx%d)</translation>
     </message>
     <message id="604">
         <source>Retrieving list...</source>
@@ -229,7 +229,7 @@ Try turning your phone off and back on.</source>
 Try again or try turning your phone off and back on.</source>
         <extracomment>%1!d! = error code of the phone</extracomment>
         <translation>Το κινητό τηλέφωνο αντιμετώπισε απρόσμενο σφάλμα κατά τον συγχρονισμό (Err:%1!d!).
-Δοκιμάστε ξανά ή δοκιμάστε να κλείσετε το κινητό σας και να το ανοίξετε ξανά.</translation>
+Δοκιμάστε ξανά ή κλείστε το κινητό σας και ανοίξτε το πάλι.</translation>
     </message>
     <message id="706">
         <source>No file has been stored on this mobile phone !</source>
@@ -263,7 +263,7 @@ Try again or try turning your phone off and back on.</source>
     </message>
     <message id="901">
         <source>Ask</source>
-        <translation>Ερώτηση</translation>
+        <translation>Με ερώτηση</translation>
     </message>
     <message id="902">
         <source>Always</source>
@@ -432,12 +432,12 @@ but it doesn't seem to be started or to contain a SIM card.</source>
     </message>
     <message id="6010">
         <source>Single track</source>
-        <translation>Ένα κανάλι</translation>
+        <translation>Μία φωνή</translation>
     </message>
     <message id="6011">
         <source>Up to %1 tracks</source>
         <extracomment>%1 = number of tracks</extracomment>
-        <translation>Έως %1 κανάλια</translation>
+        <translation>Έως %1 φωνές</translation>
     </message>
     <message id="6012">
         <source>Frequency range: %1-%2 Hz</source>
@@ -884,7 +884,7 @@ incomplete or invalid.</source>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
         <translation>Η συναλλαγή DDE δεν ήταν δυνατό
-να ολοκληρωθεί επειδή το αίτημα έληξε.</translation>
+να ολοκληρωθεί επειδή έληξε το χρονικό όριο του αιτήματος.</translation>
     </message>
     <message id="hyperlink.error29">
         <source>The DDE transaction failed.</source>

@@ -115,7 +115,7 @@ Do you want to try the transfert again at a low baudrate ?
 (this might solve the problem)</source>
         <translation>¡Se ha producido un error en la transferencia!
 El teléfono móvil no ha recibido correctamente todos los datos.
-Puede deberse a un cable que no admite el control de flujo por hardware.
+Puede deberse a un cable que no admita el control de flujo por hardware.
 ¿Desea volver a intentar la transferencia a una velocidad más baja?
 (esto podría resolver el problema)</translation>
     </message>
@@ -183,7 +183,7 @@ and is therefore probably not supported by your mobile phone.
 Please try another file, or maybe change this file's extension.</source>
         <translation>El archivo seleccionado tiene un formato que Quillora no reconoce,
 y por tanto es probable que su teléfono móvil no lo admita.
-Pruebe con otro archivo o, si acaso, cambie la extensión de este archivo.</translation>
+Pruebe con otro archivo o, quizás, cambie la extensión de este archivo.</translation>
     </message>
     <message id="609">
         <source>My Pictures</source>
@@ -201,7 +201,7 @@ Pruebe con otro archivo o, si acaso, cambie la extensión de este archivo.</tran
         <source>Mobile phone encountered an unexpected error during processing (Err%1!d!).
 Try turning your phone off and back on.</source>
         <extracomment>%1!d! = error code of the phone</extracomment>
-        <translation>El teléfono móvil ha sufrido un error inesperado durante el procesamiento (Err%1!d!).
+        <translation>Se ha producido un error inesperado en el teléfono móvil durante el procesamiento (Err%1!d!).
 Pruebe a apagar el teléfono y volver a encenderlo.</translation>
     </message>
     <message id="701">
@@ -228,7 +228,7 @@ Pruebe a apagar el teléfono y volver a encenderlo.</translation>
         <source>Mobile phone encountered an unexpected error during synchronisation (Err:%1!d!).
 Try again or try turning your phone off and back on.</source>
         <extracomment>%1!d! = error code of the phone</extracomment>
-        <translation>El teléfono móvil ha sufrido un error inesperado durante la sincronización (Err:%1!d!).
+        <translation>Se ha producido un error inesperado en el teléfono móvil durante la sincronización (Err:%1!d!).
 Vuelva a intentarlo o pruebe a apagar el teléfono y volver a encenderlo.</translation>
     </message>
     <message id="706">
@@ -414,7 +414,7 @@ pero no parece estar encendido o no tiene tarjeta SIM.</translation>
     </message>
     <message id="6006">
         <source>Lossless mode</source>
-        <translation>Modo sin pérdida</translation>
+        <translation>Modo sin pérdidas</translation>
     </message>
     <message id="6007">
         <source>Vector graphic</source>
@@ -733,7 +733,7 @@ Do you want to replace the existing file with the file from the mobile ?</source
     <message id="dlg158.12295">
         <source>Do you really want to delete these %1 items?</source>
         <extracomment>%1 = number of objects</extracomment>
-        <translation>¿Realmente desea eliminar estos %1 elementos?</translation>
+        <translation>¿Seguro que desea eliminar estos %1 objetos?</translation>
     </message>
     <message id="dlg161.caption">
         <source>Quillora</source>

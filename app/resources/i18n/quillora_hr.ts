@@ -23,7 +23,7 @@
         <source>Connection with mobile phone has been lost !
 Plug it back and retry...</source>
         <translation>Veza s mobitelom je prekinuta!
-Ponovno ga priključite i pokušajte opet…</translation>
+Ponovno ga priključite i pokušajte još jednom…</translation>
     </message>
     <message id="120">
         <source>Formats supported by this %1</source>
@@ -84,7 +84,7 @@ Ponovno ga priključite i pokušajte opet…</translation>
     </message>
     <message id="208">
         <source>Requesting file...</source>
-        <translation>Zahtijevanje datoteke…</translation>
+        <translation>Slanje zahtjeva za datoteku…</translation>
     </message>
     <message id="209">
         <source>Receiving file data...</source>
@@ -104,7 +104,7 @@ Quillora can also create a copy in WAV/PCM format (playable everywhere).
 Would you like to perform the conversion?</source>
         <extracomment>%1 = name of the sound format (ADPCM or AMR)</extracomment>
         <translation>Većina programa za reprodukciju na Linuxu ne podržava izravno format ovog zvuka (%1).
-Quillora može izraditi i kopiju u formatu WAV/PCM (može se reproducirati bilo gdje).
+Quillora može izraditi i kopiju u formatu WAV/PCM (reproducira se svugdje).
 Želite li pretvoriti zvuk?</translation>
     </message>
     <message id="213">
@@ -201,7 +201,7 @@ Pokušajte s drugom datotekom ili promijenite nastavak ove datoteke.</translatio
         <source>Mobile phone encountered an unexpected error during processing (Err%1!d!).
 Try turning your phone off and back on.</source>
         <extracomment>%1!d! = error code of the phone</extracomment>
-        <translation>Mobitel je naišao na neočekivanu pogrešku pri obradi (pogreška %1!d!).
+        <translation>Na mobitelu je došlo do neočekivane pogreške pri obradi (pogreška %1!d!).
 Pokušajte isključiti i ponovno uključiti mobitel.</translation>
     </message>
     <message id="701">
@@ -228,7 +228,7 @@ Pokušajte isključiti i ponovno uključiti mobitel.</translation>
         <source>Mobile phone encountered an unexpected error during synchronisation (Err:%1!d!).
 Try again or try turning your phone off and back on.</source>
         <extracomment>%1!d! = error code of the phone</extracomment>
-        <translation>Mobitel je naišao na neočekivanu pogrešku pri usklađivanju (pogreška %1!d!).
+        <translation>Na mobitelu je došlo do neočekivane pogreške pri usklađivanju (pogreška %1!d!).
 Pokušajte ponovno ili isključite i ponovno uključite mobitel.</translation>
     </message>
     <message id="706">
@@ -317,7 +317,7 @@ Pokušajte ponovno ili isključite i ponovno uključite mobitel.</translation>
     <message id="4192">
         <source>Modem found at %1!d! bps</source>
         <extracomment>%1!d! = line speed in bit/s</extracomment>
-        <translation>Modem pronađen pri %1!d! bit/s</translation>
+        <translation>Pronađen je modem pri brzini od %1!d! bit/s</translation>
     </message>
     <message id="4193">
         <source>You must put a SIM card in your mobile or start it.</source>
@@ -350,7 +350,7 @@ Pokušajte ponovno ili isključite i ponovno uključite mobitel.</translation>
 but it doesn't support object downloading</source>
         <extracomment>%1 = port name, %2 = phone model name</extracomment>
         <translation>Na priključku %1 pronađen je mobitel „%2“,
-ali on ne podržava prijenos stavki</translation>
+ali ne podržava prijenos stavki</translation>
     </message>
     <message id="5000">
         <source>A mobile phone has been found on port %1
@@ -447,7 +447,7 @@ ali čini se da nije uključen ili da u njemu nema SIM kartice.</translation>
     <message id="6013">
         <source>%1 bits - %2 - %3 Hz</source>
         <extracomment>%1 = bits per sample, %2 = channels (Mono or Stereo), %3 = sample rate</extracomment>
-        <translation>%1 bita – %2 – %3 Hz</translation>
+        <translation>%1-bitni – %2 – %3 Hz</translation>
     </message>
     <message id="6014">
         <source>Mono</source>
@@ -503,7 +503,7 @@ ali čini se da nije uključen ili da u njemu nema SIM kartice.</translation>
     <message id="65007">
         <source>The mobile phone memory cannot store an object with this size.
 You can choose a smaller object or delete some object from the mobile phone.</source>
-        <translation>Memorija mobitela ne može spremiti stavku ove veličine.
+        <translation>U memoriju mobitela ne stane stavka ove veličine.
 Možete odabrati manju stavku ili izbrisati neke stavke s mobitela.</translation>
     </message>
     <message id="65008">
@@ -806,7 +806,7 @@ Do you want to replace the existing file with the file from the mobile ?</source
     </message>
     <message id="fatal.in">
         <source>In: </source>
-        <translation>U: </translation>
+        <translation>Datoteka: </translation>
     </message>
     <message id="fatal.line">
         <source> line </source>
@@ -939,7 +939,7 @@ navedenom nastavku datoteke.</translation>
         <source>The picture %1 could not be replaced by its transformed copy:
 %2</source>
         <extracomment>%1 = the picture's file, %2 = the system's reason</extracomment>
-        <translation>Sliku %1 nije moguće zamijeniti njezinom preinačenom kopijom:
+        <translation>Sliku %1 nije moguće zamijeniti njezinom izmijenjenom kopijom:
 %2</translation>
     </message>
 </context>

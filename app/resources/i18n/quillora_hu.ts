@@ -115,7 +115,7 @@ Do you want to try the transfert again at a low baudrate ?
 (this might solve the problem)</source>
         <translation>Hiba történt az átvitel során!
 A mobiltelefon nem kapott meg hibátlanul minden adatot.
-Ezt okozhatja olyan kábel, amely nem támogatja a hardveres adatfolyam-vezérlést.
+Ezt okozhatja olyan kábel, amely nem támogatja a hardveres átvitelvezérlést.
 Szeretné újra megpróbálni az átvitelt kisebb sebességgel?
 (ez megoldhatja a problémát)</translation>
     </message>
@@ -367,7 +367,7 @@ but its phone code has not been entered.
 Please enter the phone code on the mobile phone.</source>
         <extracomment>%1 = port name</extracomment>
         <translation>A(z) %1 porton egy mobiltelefon található,
-de a telefonkódot még nem adták meg.
+de még nincs megadva a telefonkód.
 Adja meg a telefonkódot a mobiltelefonon.</translation>
     </message>
     <message id="5002">
@@ -376,7 +376,7 @@ but its PIN code has not been entered.
 Please enter the PIN code on the mobile phone.</source>
         <extracomment>%1 = port name</extracomment>
         <translation>A(z) %1 porton egy mobiltelefon található,
-de a PIN-kódot még nem adták meg.
+de még nincs megadva a PIN-kód.
 Adja meg a PIN-kódot a mobiltelefonon.</translation>
     </message>
     <message id="5003">
@@ -531,7 +531,7 @@ Lehet, hogy a kiválasztott fájl már nem létezik</translation>
     </message>
     <message id="65013">
         <source>The mobile phone does not answer anymore. Please check that it is correctly connected.</source>
-        <translation>A mobiltelefon nem válaszol. Ellenőrizze, hogy megfelelően csatlakozik-e.</translation>
+        <translation>A mobiltelefon már nem válaszol. Ellenőrizze, hogy megfelelően csatlakozik-e.</translation>
     </message>
     <message id="65014">
         <source>Download error, datas have been lost.</source>
@@ -749,7 +749,7 @@ Lecseréli a meglévő fájlt a mobiltelefonról származó fájlra?</translatio
     </message>
     <message id="dlg161.1065">
         <source>&amp;Do not ask this question anymore</source>
-        <translation>Ne &amp;kérdezze meg többé</translation>
+        <translation>Ne &amp;kérdezzen rá többé</translation>
     </message>
     <message id="dlg1020.2">
         <source>Cancel</source>

@@ -36,7 +36,7 @@ Ricollegalo e riprova...</translation>
     </message>
     <message id="122">
         <source>Graphic Files</source>
-        <translation>File di immagine</translation>
+        <translation>File immagine</translation>
     </message>
     <message id="123">
         <source>Animations</source>
@@ -733,7 +733,7 @@ Vuoi sostituire il file esistente con quello del cellulare?</translation>
     <message id="dlg158.12295">
         <source>Do you really want to delete these %1 items?</source>
         <extracomment>%1 = number of objects</extracomment>
-        <translation>Vuoi davvero eliminare questi %1 elementi?</translation>
+        <translation>Vuoi davvero eliminare questi %1 oggetti?</translation>
     </message>
     <message id="dlg161.caption">
         <source>Quillora</source>

@@ -96,7 +96,7 @@ Koble den til igjen og prøv på nytt…</translation>
     </message>
     <message id="211">
         <source>Stopping transfert... Please wait</source>
-        <translation>Stopper overføringen… Vent litt</translation>
+        <translation>Avbryter overføringen… Vent litt</translation>
     </message>
     <message id="212">
         <source>The format of this sound (%1) is not supported natively by most Linux players.
@@ -201,7 +201,7 @@ Prøv en annen fil, eller endre filetternavnet på denne filen.</translation>
         <source>Mobile phone encountered an unexpected error during processing (Err%1!d!).
 Try turning your phone off and back on.</source>
         <extracomment>%1!d! = error code of the phone</extracomment>
-        <translation>Mobiltelefonen fikk en uventet feil under behandlingen (feilkode %1!d!).
+        <translation>Det oppstod en uventet feil i mobiltelefonen under behandlingen (feilkode %1!d!).
 Prøv å slå telefonen av og på igjen.</translation>
     </message>
     <message id="701">
@@ -228,7 +228,7 @@ Prøv å slå telefonen av og på igjen.</translation>
         <source>Mobile phone encountered an unexpected error during synchronisation (Err:%1!d!).
 Try again or try turning your phone off and back on.</source>
         <extracomment>%1!d! = error code of the phone</extracomment>
-        <translation>Mobiltelefonen fikk en uventet feil under synkroniseringen (feilkode %1!d!).
+        <translation>Det oppstod en uventet feil i mobiltelefonen under synkroniseringen (feilkode %1!d!).
 Prøv igjen, eller prøv å slå telefonen av og på igjen.</translation>
     </message>
     <message id="706">
@@ -884,7 +884,7 @@ ufullstendig eller ugyldig.</translation>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
         <translation>DDE-transaksjonen kunne ikke
-fullføres fordi tidsavbruddet for forespørselen ble nådd.</translation>
+fullføres fordi det ble tidsavbrudd for forespørselen.</translation>
     </message>
     <message id="hyperlink.error29">
         <source>The DDE transaction failed.</source>
@@ -896,7 +896,7 @@ be completed because other DDE transactions
 were being processed.</source>
         <translation>DDE-transaksjonen kunne ikke
 fullføres fordi andre DDE-transaksjoner
-ble behandlet.</translation>
+var under behandling.</translation>
     </message>
     <message id="hyperlink.error31">
         <source>There is no application associated

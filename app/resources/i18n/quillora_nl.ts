@@ -60,19 +60,19 @@ Sluit de telefoon opnieuw aan en probeer het nog eens.</translation>
     </message>
     <message id="202">
         <source>Reading file...</source>
-        <translation>Bestand lezen…</translation>
+        <translation>Bestand wordt gelezen…</translation>
     </message>
     <message id="203">
         <source>Opening session...</source>
-        <translation>Sessie openen…</translation>
+        <translation>Sessie wordt geopend…</translation>
     </message>
     <message id="204">
         <source>Sending title...</source>
-        <translation>Titel verzenden…</translation>
+        <translation>Titel wordt verzonden…</translation>
     </message>
     <message id="205">
         <source>Sending file data...</source>
-        <translation>Bestandsgegevens verzenden…</translation>
+        <translation>Bestandsgegevens worden verzonden…</translation>
     </message>
     <message id="206">
         <source>Waiting for acknowledgment...</source>
@@ -80,23 +80,23 @@ Sluit de telefoon opnieuw aan en probeer het nog eens.</translation>
     </message>
     <message id="207">
         <source>Closing session...</source>
-        <translation>Sessie sluiten…</translation>
+        <translation>Sessie wordt gesloten…</translation>
     </message>
     <message id="208">
         <source>Requesting file...</source>
-        <translation>Bestand opvragen…</translation>
+        <translation>Bestand wordt opgevraagd…</translation>
     </message>
     <message id="209">
         <source>Receiving file data...</source>
-        <translation>Bestandsgegevens ontvangen…</translation>
+        <translation>Bestandsgegevens worden ontvangen…</translation>
     </message>
     <message id="210">
         <source>Sending file data in compressed format...</source>
-        <translation>Bestandsgegevens gecomprimeerd verzenden…</translation>
+        <translation>Bestandsgegevens worden gecomprimeerd verzonden…</translation>
     </message>
     <message id="211">
         <source>Stopping transfert... Please wait</source>
-        <translation>Overdracht stoppen… Even geduld</translation>
+        <translation>Overdracht wordt gestopt… Even geduld</translation>
     </message>
     <message id="212">
         <source>The format of this sound (%1) is not supported natively by most Linux players.
@@ -121,7 +121,7 @@ Wilt u de overdracht opnieuw proberen met een lagere snelheid?
     </message>
     <message id="214">
         <source>Deleting objects...</source>
-        <translation>Objecten verwijderen…</translation>
+        <translation>Objecten worden verwijderd…</translation>
     </message>
     <message id="301">
         <source>Send/Receive</source>
@@ -152,7 +152,7 @@ Dit programma wordt door %2 geleverd zonder enige garantie. Zet alleen objecten 
     </message>
     <message id="503">
         <source>Deleting...</source>
-        <translation>Verwijderen…</translation>
+        <translation>Bezig met verwijderen…</translation>
     </message>
     <message id="601">
         <source>Save object as...</source>
@@ -170,7 +170,7 @@ Dit programma wordt door %2 geleverd zonder enige garantie. Zet alleen objecten 
     </message>
     <message id="604">
         <source>Retrieving list...</source>
-        <translation>Lijst ophalen…</translation>
+        <translation>Lijst wordt opgehaald…</translation>
     </message>
     <message id="605">
         <source>Please select the directory the %1!d! selected files should be saved in:</source>
@@ -460,12 +460,12 @@ maar deze lijkt niet aan te staan of geen simkaart te bevatten.</translation>
     <message id="8739">
         <source>%1!d! minutes left</source>
         <extracomment>%1!d! = number of minutes</extracomment>
-        <translation>Nog %1!d! minuten</translation>
+        <translation>Nog %1!d! min.</translation>
     </message>
     <message id="8740">
         <source>%1!d! seconds left</source>
         <extracomment>%1!d! = number of seconds</extracomment>
-        <translation>Nog %1!d! seconden</translation>
+        <translation>Nog %1!d! sec.</translation>
     </message>
     <message id="8741">
         <source>%1!d! bytes received out of %2!d!</source>
@@ -527,7 +527,7 @@ Het geselecteerde bestand bestaat mogelijk niet meer</translation>
     </message>
     <message id="65012">
         <source>The mobile phone didn't understand the request. Try again...</source>
-        <translation>De mobiele telefoon heeft het verzoek niet begrepen. Probeer het opnieuw…</translation>
+        <translation>De mobiele telefoon heeft het verzoek niet begrepen. Probeer het opnieuw.</translation>
     </message>
     <message id="65013">
         <source>The mobile phone does not answer anymore. Please check that it is correctly connected.</source>
@@ -757,7 +757,7 @@ Wilt u het bestaande bestand vervangen door het bestand van de mobiele telefoon?
     </message>
     <message id="dlg1020.1019">
         <source>Preparing transfert...</source>
-        <translation>Overdracht voorbereiden…</translation>
+        <translation>Overdracht wordt voorbereid…</translation>
     </message>
     <message id="html165.title">
         <source>Object formats supported by this mobile</source>

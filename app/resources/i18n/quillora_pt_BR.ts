@@ -9,7 +9,7 @@
     </message>
     <message id="103">
         <source>Settings will take full effect on the next application startup</source>
-        <translation>As configurações terão efeito completo na próxima vez que o aplicativo for iniciado</translation>
+        <translation>As configurações só entrarão totalmente em vigor na próxima vez que o aplicativo for iniciado</translation>
     </message>
     <message id="104">
         <source>Mobile phone detection</source>
@@ -104,7 +104,7 @@ Quillora can also create a copy in WAV/PCM format (playable everywhere).
 Would you like to perform the conversion?</source>
         <extracomment>%1 = name of the sound format (ADPCM or AMR)</extracomment>
         <translation>O formato deste som (%1) não é suportado nativamente pela maioria dos reprodutores do Linux.
-O Quillora também pode criar uma cópia no formato WAV/PCM (que toca em qualquer lugar).
+O Quillora também pode criar uma cópia no formato WAV/PCM (que pode ser reproduzida em qualquer lugar).
 Deseja fazer a conversão?</translation>
     </message>
     <message id="213">
@@ -140,7 +140,7 @@ This tool is provided by %2 without any warranty. Transfer only objects that you
         <translation>Esta ferramenta permite transferir objetos de um PC para um celular %1.
 Você pode enviar imagens, animações e sons para o seu celular e obter os objetos armazenados nele.
 
-Esta ferramenta é fornecida por %2 sem nenhuma garantia. Transfira somente objetos que você tem o direito de usar.</translation>
+Esta ferramenta é fornecida por %2 sem nenhuma garantia. Transfira somente objetos que você tenha o direito de usar.</translation>
     </message>
     <message id="501">
         <source>Transferring to mobile phone...</source>
@@ -229,7 +229,7 @@ Tente desligar o celular e ligá-lo novamente.</translation>
 Try again or try turning your phone off and back on.</source>
         <extracomment>%1!d! = error code of the phone</extracomment>
         <translation>O celular encontrou um erro inesperado durante a sincronização (Err:%1!d!).
-Tente novamente ou tente desligar o celular e ligá-lo novamente.</translation>
+Tente novamente ou desligue o celular e ligue-o de novo.</translation>
     </message>
     <message id="706">
         <source>No file has been stored on this mobile phone !</source>
@@ -535,7 +535,7 @@ Talvez o arquivo selecionado não exista mais</translation>
     </message>
     <message id="65014">
         <source>Download error, datas have been lost.</source>
-        <translation>Erro de transferência: dados foram perdidos.</translation>
+        <translation>Erro de transferência: houve perda de dados.</translation>
     </message>
     <message id="dlg102.caption">
         <source>Quillora %1</source>

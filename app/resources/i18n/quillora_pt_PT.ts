@@ -9,7 +9,7 @@
     </message>
     <message id="103">
         <source>Settings will take full effect on the next application startup</source>
-        <translation>As definições só terão efeito completo no próximo arranque da aplicação</translation>
+        <translation>As definições só terão pleno efeito no próximo arranque da aplicação</translation>
     </message>
     <message id="104">
         <source>Mobile phone detection</source>

@@ -144,11 +144,11 @@ Acest program este oferit de %2 fără nicio garanție. Transferați doar obiect
     </message>
     <message id="501">
         <source>Transferring to mobile phone...</source>
-        <translation>Transfer către telefonul mobil...</translation>
+        <translation>Se transferă pe telefonul mobil...</translation>
     </message>
     <message id="502">
         <source>Transferring from mobile phone...</source>
-        <translation>Transfer de pe telefonul mobil...</translation>
+        <translation>Se transferă de pe telefonul mobil...</translation>
     </message>
     <message id="503">
         <source>Deleting...</source>
@@ -447,7 +447,7 @@ dar acesta nu pare să fie pornit sau să conțină o cartelă SIM.</translation
     <message id="6013">
         <source>%1 bits - %2 - %3 Hz</source>
         <extracomment>%1 = bits per sample, %2 = channels (Mono or Stereo), %3 = sample rate</extracomment>
-        <translation>%1 biți - %2 - %3 Hz</translation>
+        <translation>%1 bit - %2 - %3 Hz</translation>
     </message>
     <message id="6014">
         <source>Mono</source>
@@ -733,7 +733,7 @@ Doriți să înlocuiți fișierul existent cu fișierul de pe telefon?</translat
     <message id="dlg158.12295">
         <source>Do you really want to delete these %1 items?</source>
         <extracomment>%1 = number of objects</extracomment>
-        <translation>Sigur doriți să ștergeți aceste elemente (%1)?</translation>
+        <translation>Sigur doriți să ștergeți aceste obiecte (%1)?</translation>
     </message>
     <message id="dlg161.caption">
         <source>Quillora</source>

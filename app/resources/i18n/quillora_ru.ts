@@ -175,7 +175,7 @@ This tool is provided by %2 without any warranty. Transfer only objects that you
     <message id="605">
         <source>Please select the directory the %1!d! selected files should be saved in:</source>
         <extracomment>%1!d! = number of selected files</extracomment>
-        <translation>Выберите папку для сохранения выбранных файлов (%1!d!):</translation>
+        <translation>Укажите папку для сохранения выбранных файлов (%1!d!):</translation>
     </message>
     <message id="606">
         <source>The file you selected has a format unknown to Quillora,
@@ -222,7 +222,7 @@ Try turning your phone off and back on.</source>
     <message id="704">
         <source>This object is not found on the mobile phone. It has been probably erased since. (Err:%1!d!)</source>
         <extracomment>%1!d! = error code of the phone</extracomment>
-        <translation>Этот объект не найден в мобильном телефоне. Вероятно, он уже был удалён. (Err:%1!d!)</translation>
+        <translation>Этот объект не найден на мобильном телефоне. Вероятно, он уже был удалён. (Err:%1!d!)</translation>
     </message>
     <message id="705">
         <source>Mobile phone encountered an unexpected error during synchronisation (Err:%1!d!).
@@ -233,7 +233,7 @@ Try again or try turning your phone off and back on.</source>
     </message>
     <message id="706">
         <source>No file has been stored on this mobile phone !</source>
-        <translation>В этом мобильном телефоне нет сохранённых файлов!</translation>
+        <translation>На этом мобильном телефоне нет сохранённых файлов!</translation>
     </message>
     <message id="801">
         <source>Title</source>
@@ -334,7 +334,7 @@ Try again or try turning your phone off and back on.</source>
     <message id="4208">
         <source>A modem "%2" has been identified</source>
         <extracomment>%2 = phone model name</extracomment>
-        <translation>Обнаружен модем «%2»</translation>
+        <translation>Определён модем «%2»</translation>
     </message>
     <message id="4209">
         <source>Connected device is not a compatible mobile phone</source>
@@ -432,12 +432,12 @@ but it doesn't seem to be started or to contain a SIM card.</source>
     </message>
     <message id="6010">
         <source>Single track</source>
-        <translation>Одна дорожка</translation>
+        <translation>Один голос</translation>
     </message>
     <message id="6011">
         <source>Up to %1 tracks</source>
         <extracomment>%1 = number of tracks</extracomment>
-        <translation>До %1 дорожек</translation>
+        <translation>До %1 голосов</translation>
     </message>
     <message id="6012">
         <source>Frequency range: %1-%2 Hz</source>
@@ -504,7 +504,7 @@ but it doesn't seem to be started or to contain a SIM card.</source>
         <source>The mobile phone memory cannot store an object with this size.
 You can choose a smaller object or delete some object from the mobile phone.</source>
         <translation>В памяти мобильного телефона недостаточно места для объекта такого размера.
-Выберите объект поменьше или удалите какие-нибудь объекты из мобильного телефона.</translation>
+Выберите объект поменьше или удалите некоторые объекты с мобильного телефона.</translation>
     </message>
     <message id="65008">
         <source>Unable to create file "%2"</source>
@@ -711,7 +711,7 @@ The selected file might not exist anymore</source>
 Do you want to replace the existing file with the file from the mobile ?</source>
         <extracomment>%1 = file name</extracomment>
         <translation>В этой папке уже есть файл с именем «%1».
-Заменить существующий файл файлом из телефона?</translation>
+Заменить существующий файл файлом с телефона?</translation>
     </message>
     <message id="dlg158.caption">
         <source>Confirm object delete</source>

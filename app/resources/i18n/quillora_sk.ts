@@ -76,7 +76,7 @@ Znova ho pripojte a skúste to ešte raz…</translation>
     </message>
     <message id="206">
         <source>Waiting for acknowledgment...</source>
-        <translation>Čaká sa na potvrdenie…</translation>
+        <translation>Čakanie na potvrdenie…</translation>
     </message>
     <message id="207">
         <source>Closing session...</source>
@@ -263,7 +263,7 @@ Skúste to znova alebo telefón vypnite a znova zapnite.</translation>
     </message>
     <message id="901">
         <source>Ask</source>
-        <translation>Opýtať sa</translation>
+        <translation>Pýtať sa</translation>
     </message>
     <message id="902">
         <source>Always</source>
@@ -283,7 +283,7 @@ Skúste to znova alebo telefón vypnite a znova zapnite.</translation>
     </message>
     <message id="4099">
         <source>Unable to access this port. Try to restart your computer</source>
-        <translation>K tomuto portu nie je možné pristupovať. Skúste reštartovať počítač</translation>
+        <translation>K tomuto portu nie je možné získať prístup. Skúste reštartovať počítač</translation>
     </message>
     <message id="4145">
         <source>This port doesn't seem to be an external port of your PC</source>
@@ -329,7 +329,7 @@ Skúste to znova alebo telefón vypnite a znova zapnite.</translation>
     </message>
     <message id="4195">
         <source>The mobile is SIM locked or waiting for the PIN or Phone code.</source>
-        <translation>Mobilný telefón má blokovanie SIM alebo čaká na zadanie kódu PIN či bezpečnostného kódu.</translation>
+        <translation>Mobilný telefón má zapnuté blokovanie SIM alebo čaká na zadanie kódu PIN či bezpečnostného kódu.</translation>
     </message>
     <message id="4208">
         <source>A modem "%2" has been identified</source>
@@ -470,7 +470,7 @@ ale zrejme nie je zapnutý alebo v ňom nie je SIM karta.</translation>
     <message id="8741">
         <source>%1!d! bytes received out of %2!d!</source>
         <extracomment>%1!d! = bytes received so far, %2!d! = total bytes</extracomment>
-        <translation>Prijatých %1!d! z %2!d! bajtov</translation>
+        <translation>Prijaté bajty: %1!d! z %2!d!</translation>
     </message>
     <message id="65000">
         <source>An error %1!d! has occured</source>
@@ -733,7 +733,7 @@ Chcete nahradiť existujúci súbor súborom z mobilného telefónu?</translatio
     <message id="dlg158.12295">
         <source>Do you really want to delete these %1 items?</source>
         <extracomment>%1 = number of objects</extracomment>
-        <translation>Naozaj chcete odstrániť vybrané položky (%1)?</translation>
+        <translation>Naozaj chcete odstrániť vybrané objekty (%1)?</translation>
     </message>
     <message id="dlg161.caption">
         <source>Quillora</source>

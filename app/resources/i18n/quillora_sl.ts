@@ -23,7 +23,7 @@
         <source>Connection with mobile phone has been lost !
 Plug it back and retry...</source>
         <translation>Povezava z mobilnim telefonom je prekinjena!
-Ponovno ga priključite in poskusite znova …</translation>
+Znova ga priključite in poskusite še enkrat …</translation>
     </message>
     <message id="120">
         <source>Formats supported by this %1</source>
@@ -84,7 +84,7 @@ Ponovno ga priključite in poskusite znova …</translation>
     </message>
     <message id="208">
         <source>Requesting file...</source>
-        <translation>Zahtevanje datoteke …</translation>
+        <translation>Pošiljanje zahteve za datoteko …</translation>
     </message>
     <message id="209">
         <source>Receiving file data...</source>
@@ -138,7 +138,7 @@ You can send pictures, animations and sounds to your phone, and retrieve the obj
 This tool is provided by %2 without any warranty. Transfer only objects that you have the right to use.</source>
         <extracomment>%1 = company short name, %2 = company name</extracomment>
         <translation>Ta program omogoča prenos elementov z računalnika na mobilni telefon %1.
-Na telefon lahko pošiljate slike, animacije in zvoke ter z njega prenesete elemente, ki so v njem shranjeni.
+Na telefon lahko pošiljate slike, animacije in zvoke ter z njega prenašate elemente, ki so shranjeni v njem.
 
 Ta program ponuja %2 brez kakršnega koli jamstva. Prenašajte samo elemente, ki jih imate pravico uporabljati.</translation>
     </message>
@@ -317,7 +317,7 @@ Poskusite znova ali pa telefon izklopite in znova vklopite.</translation>
     <message id="4192">
         <source>Modem found at %1!d! bps</source>
         <extracomment>%1!d! = line speed in bit/s</extracomment>
-        <translation>Modem najden pri %1!d! bit/s</translation>
+        <translation>Najden je modem s hitrostjo %1!d! bit/s</translation>
     </message>
     <message id="4193">
         <source>You must put a SIM card in your mobile or start it.</source>
@@ -806,7 +806,7 @@ Ali želite obstoječo datoteko zamenjati z datoteko iz mobilnega telefona?</tra
     </message>
     <message id="fatal.in">
         <source>In: </source>
-        <translation>V: </translation>
+        <translation>Datoteka: </translation>
     </message>
     <message id="fatal.line">
         <source> line </source>

@@ -312,7 +312,7 @@ Försök igen eller prova att stänga av telefonen och slå på den igen.</trans
     </message>
     <message id="4177">
         <source>No answer from mobile phone. Try shutting down and restarting it</source>
-        <translation>Inget svar från mobiltelefonen. Prova att stänga av den och starta den igen</translation>
+        <translation>Inget svar från mobiltelefonen. Prova att stänga av den och slå på den igen</translation>
     </message>
     <message id="4192">
         <source>Modem found at %1!d! bps</source>

@@ -9,7 +9,7 @@
     </message>
     <message id="103">
         <source>Settings will take full effect on the next application startup</source>
-        <translation>Ayarlar, uygulama bir sonraki açılışında tamamen geçerli olacak</translation>
+        <translation>Ayarlar, uygulamanın bir sonraki açılışında tamamen geçerli olacak</translation>
     </message>
     <message id="104">
         <source>Mobile phone detection</source>
@@ -175,7 +175,7 @@ Bu araç, %2 tarafından hiçbir garanti verilmeden sunulmaktadır. Yalnızca ku
     <message id="605">
         <source>Please select the directory the %1!d! selected files should be saved in:</source>
         <extracomment>%1!d! = number of selected files</extracomment>
-        <translation>Lütfen seçilen %1!d! dosyanın kaydedileceği klasörü seçin:</translation>
+        <translation>Lütfen seçili %1!d! dosyanın kaydedileceği klasörü seçin:</translation>
     </message>
     <message id="606">
         <source>The file you selected has a format unknown to Quillora,
@@ -437,7 +437,7 @@ ancak telefon açık değil ya da içinde SIM kart yok gibi görünüyor.</trans
     <message id="6011">
         <source>Up to %1 tracks</source>
         <extracomment>%1 = number of tracks</extracomment>
-        <translation>En çok %1 ses</translation>
+        <translation>En çok %1 sesli</translation>
     </message>
     <message id="6012">
         <source>Frequency range: %1-%2 Hz</source>
@@ -531,11 +531,11 @@ Seçilen dosya artık mevcut olmayabilir</translation>
     </message>
     <message id="65013">
         <source>The mobile phone does not answer anymore. Please check that it is correctly connected.</source>
-        <translation>Cep telefonu artık yanıt vermiyor. Lütfen doğru bağlandığını denetleyin.</translation>
+        <translation>Cep telefonu artık yanıt vermiyor. Lütfen telefonun doğru bağlanıp bağlanmadığını denetleyin.</translation>
     </message>
     <message id="65014">
         <source>Download error, datas have been lost.</source>
-        <translation>Alma hatası, veriler kayboldu.</translation>
+        <translation>Alma sırasında hata oluştu, veriler kayboldu.</translation>
     </message>
     <message id="dlg102.caption">
         <source>Quillora %1</source>
@@ -592,7 +592,7 @@ Seçilen dosya artık mevcut olmayabilir</translation>
     </message>
     <message id="dlg112.caption">
         <source>Use of Quillora</source>
-        <translation>Quillora’nın kullanımı</translation>
+        <translation>Quillora kullanımı</translation>
     </message>
     <message id="dlg112.1">
         <source>OK</source>
@@ -688,7 +688,7 @@ Seçilen dosya artık mevcut olmayabilir</translation>
     </message>
     <message id="dlg157.1">
         <source>&amp;All</source>
-        <translation>&amp;Tümü</translation>
+        <translation>&amp;Tümüne evet</translation>
     </message>
     <message id="dlg157.2">
         <source>Cancel</source>

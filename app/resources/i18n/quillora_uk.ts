@@ -96,15 +96,15 @@ Plug it back and retry...</source>
     </message>
     <message id="211">
         <source>Stopping transfert... Please wait</source>
-        <translation>Зупинка передавання... Зачекайте</translation>
+        <translation>Зупинення передавання... Зачекайте</translation>
     </message>
     <message id="212">
         <source>The format of this sound (%1) is not supported natively by most Linux players.
 Quillora can also create a copy in WAV/PCM format (playable everywhere).
 Would you like to perform the conversion?</source>
         <extracomment>%1 = name of the sound format (ADPCM or AMR)</extracomment>
-        <translation>Формат цього звуку (%1) не підтримується більшістю програвачів у Linux.
-Quillora може також створити копію у форматі WAV/PCM (відтворюється будь-де).
+        <translation>Більшість програвачів у Linux не підтримує формат цього звуку (%1).
+Quillora може також створити копію у форматі WAV/PCM (її можна відтворити будь-де).
 Виконати перетворення?</translation>
     </message>
     <message id="213">
@@ -222,7 +222,7 @@ Try turning your phone off and back on.</source>
     <message id="704">
         <source>This object is not found on the mobile phone. It has been probably erased since. (Err:%1!d!)</source>
         <extracomment>%1!d! = error code of the phone</extracomment>
-        <translation>Цей об’єкт не знайдено в мобільному телефоні. Імовірно, його вже вилучено. (Err:%1!d!)</translation>
+        <translation>Цей об’єкт не знайдено на мобільному телефоні. Імовірно, його вже вилучено. (Err:%1!d!)</translation>
     </message>
     <message id="705">
         <source>Mobile phone encountered an unexpected error during synchronisation (Err:%1!d!).
@@ -233,7 +233,7 @@ Try again or try turning your phone off and back on.</source>
     </message>
     <message id="706">
         <source>No file has been stored on this mobile phone !</source>
-        <translation>У цьому мобільному телефоні немає збережених файлів!</translation>
+        <translation>На цьому мобільному телефоні немає збережених файлів!</translation>
     </message>
     <message id="801">
         <source>Title</source>
@@ -334,7 +334,7 @@ Try again or try turning your phone off and back on.</source>
     <message id="4208">
         <source>A modem "%2" has been identified</source>
         <extracomment>%2 = phone model name</extracomment>
-        <translation>Виявлено модем «%2»</translation>
+        <translation>Визначено модем «%2»</translation>
     </message>
     <message id="4209">
         <source>Connected device is not a compatible mobile phone</source>
@@ -432,12 +432,12 @@ but it doesn't seem to be started or to contain a SIM card.</source>
     </message>
     <message id="6010">
         <source>Single track</source>
-        <translation>Одна доріжка</translation>
+        <translation>Один голос</translation>
     </message>
     <message id="6011">
         <source>Up to %1 tracks</source>
         <extracomment>%1 = number of tracks</extracomment>
-        <translation>До %1 доріжок</translation>
+        <translation>До %1 голосів</translation>
     </message>
     <message id="6012">
         <source>Frequency range: %1-%2 Hz</source>
@@ -710,7 +710,7 @@ The selected file might not exist anymore</source>
         <source>This directory already contains a file named '%1'.
 Do you want to replace the existing file with the file from the mobile ?</source>
         <extracomment>%1 = file name</extracomment>
-        <translation>У цій теці вже є файл з назвою «%1».
+        <translation>У цій теці вже є файл із назвою «%1».
 Замінити наявний файл файлом із телефону?</translation>
     </message>
     <message id="dlg158.caption">
@@ -757,7 +757,7 @@ Do you want to replace the existing file with the file from the mobile ?</source
     </message>
     <message id="dlg1020.1019">
         <source>Preparing transfert...</source>
-        <translation>Приготування до передавання...</translation>
+        <translation>Підготовка до передавання...</translation>
     </message>
     <message id="html165.title">
         <source>Object formats supported by this mobile</source>

@@ -103,8 +103,8 @@ Plug it back and retry...</source>
 Quillora can also create a copy in WAV/PCM format (playable everywhere).
 Would you like to perform the conversion?</source>
         <extracomment>%1 = name of the sound format (ADPCM or AMR)</extracomment>
-        <translation>大多数 Linux 播放器无法直接播放此声音的格式（%1）。
-Quillora 还可以另外创建一份 WAV/PCM 格式的副本（随处都能播放）。
+        <translation>大多数 Linux 播放器不直接支持这种声音格式（%1）。
+Quillora 也可以另外创建一份 WAV/PCM 格式的副本（随处都能播放）。
 要进行转换吗？</translation>
     </message>
     <message id="213">
@@ -222,7 +222,7 @@ Try turning your phone off and back on.</source>
     <message id="704">
         <source>This object is not found on the mobile phone. It has been probably erased since. (Err:%1!d!)</source>
         <extracomment>%1!d! = error code of the phone</extracomment>
-        <translation>在手机上找不到此项目，可能已被删除。（错误 %1!d!）</translation>
+        <translation>在手机上找不到此项目，可能已被删除（错误 %1!d!）。</translation>
     </message>
     <message id="705">
         <source>Mobile phone encountered an unexpected error during synchronisation (Err:%1!d!).
@@ -275,7 +275,7 @@ Try again or try turning your phone off and back on.</source>
     </message>
     <message id="4097">
         <source>Port unavailable on this machine or disabled by BIOS.</source>
-        <translation>此计算机上没有该端口，或该端口已在 BIOS 中禁用。</translation>
+        <translation>此电脑上没有该端口，或该端口已在 BIOS 中禁用。</translation>
     </message>
     <message id="4098">
         <source>Another program is currently using this port. Please close it first</source>
@@ -283,7 +283,7 @@ Try again or try turning your phone off and back on.</source>
     </message>
     <message id="4099">
         <source>Unable to access this port. Try to restart your computer</source>
-        <translation>无法访问此端口。请尝试重启计算机</translation>
+        <translation>无法访问此端口。请尝试重启电脑</translation>
     </message>
     <message id="4145">
         <source>This port doesn't seem to be an external port of your PC</source>
@@ -317,7 +317,7 @@ Try again or try turning your phone off and back on.</source>
     <message id="4192">
         <source>Modem found at %1!d! bps</source>
         <extracomment>%1!d! = line speed in bit/s</extracomment>
-        <translation>在 %1!d! bps 下找到调制解调器</translation>
+        <translation>找到调制解调器（%1!d! bps）</translation>
     </message>
     <message id="4193">
         <source>You must put a SIM card in your mobile or start it.</source>
@@ -397,7 +397,7 @@ but it doesn't seem to be started or to contain a SIM card.</source>
     </message>
     <message id="6002">
         <source>Black &amp; White only</source>
-        <translation>仅黑白</translation>
+        <translation>仅限黑白</translation>
     </message>
     <message id="6003">
         <source>, </source>
@@ -531,7 +531,7 @@ The selected file might not exist anymore</source>
     </message>
     <message id="65013">
         <source>The mobile phone does not answer anymore. Please check that it is correctly connected.</source>
-        <translation>手机不再响应。请检查手机是否已正确连接。</translation>
+        <translation>手机已无响应。请检查手机是否已正确连接。</translation>
     </message>
     <message id="65014">
         <source>Download error, datas have been lost.</source>

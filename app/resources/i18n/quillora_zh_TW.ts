@@ -103,7 +103,7 @@ Plug it back and retry...</source>
 Quillora can also create a copy in WAV/PCM format (playable everywhere).
 Would you like to perform the conversion?</source>
         <extracomment>%1 = name of the sound format (ADPCM or AMR)</extracomment>
-        <translation>大多數 Linux 播放程式無法直接播放此聲音的格式（%1）。
+        <translation>大多數 Linux 播放程式不直接支援這種聲音格式（%1）。
 Quillora 也可以另外建立一份 WAV/PCM 格式的副本（到處都能播放）。
 要進行轉換嗎？</translation>
     </message>
@@ -140,7 +140,7 @@ This tool is provided by %2 without any warranty. Transfer only objects that you
         <translation>本工具可以將項目從電腦傳輸到 %1 手機。
 您可以將圖片、動畫和聲音傳送到手機，也可以取回手機中儲存的項目。
 
-本工具由 %2 提供，不提供任何擔保。請只傳輸您有權使用的項目。</translation>
+本工具由 %2 提供，不附帶任何擔保。請只傳輸您有權使用的項目。</translation>
     </message>
     <message id="501">
         <source>Transferring to mobile phone...</source>
@@ -222,7 +222,7 @@ Try turning your phone off and back on.</source>
     <message id="704">
         <source>This object is not found on the mobile phone. It has been probably erased since. (Err:%1!d!)</source>
         <extracomment>%1!d! = error code of the phone</extracomment>
-        <translation>在手機上找不到此項目，可能已被刪除。（錯誤 %1!d!）</translation>
+        <translation>在手機上找不到此項目，可能已被刪除（錯誤 %1!d!）。</translation>
     </message>
     <message id="705">
         <source>Mobile phone encountered an unexpected error during synchronisation (Err:%1!d!).
@@ -304,7 +304,7 @@ Try again or try turning your phone off and back on.</source>
     </message>
     <message id="4149">
         <source>The cable connected to this port couldn't be recognized. Check your connections</source>
-        <translation>無法辨識連接到此連接埠的傳輸線。請檢查連接</translation>
+        <translation>無法辨識連接到此連接埠的傳輸線。請檢查接線</translation>
     </message>
     <message id="4160">
         <source>A connected DATA cable has been detected</source>
@@ -317,7 +317,7 @@ Try again or try turning your phone off and back on.</source>
     <message id="4192">
         <source>Modem found at %1!d! bps</source>
         <extracomment>%1!d! = line speed in bit/s</extracomment>
-        <translation>在 %1!d! bps 下找到數據機</translation>
+        <translation>找到數據機（%1!d! bps）</translation>
     </message>
     <message id="4193">
         <source>You must put a SIM card in your mobile or start it.</source>
