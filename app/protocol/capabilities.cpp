@@ -82,13 +82,14 @@ std::string formatted(const TextSource &texts, std::uint32_t id, std::initialize
     return EscapeHtml(texts.format(id, inserts));
 }
 
-std::string featureText(const TextSource &texts, std::string option, std::uint32_t (*knownName)(std::string_view))
+std::string featureText(const TextSource &texts, std::string_view option,
+                        std::uint32_t (*knownName)(std::string_view))
 {
-    const bool unsupported = !option.empty() && option[0] == '-';
+    const bool unsupported = option.starts_with('-');
     if (unsupported)
-        option.erase(0, 1);
+        option.remove_prefix(1);
     const std::uint32_t id = knownName ? knownName(option) : 0;
-    std::string name = id ? texts.text(id) : lowerAscii(option);
+    std::string name = id ? texts.text(id) : lowerAscii(std::string(option));
     return formatted(texts, unsupported ? text_id::kUnsupported : text_id::kSupported, {std::move(name)});
 }
 
@@ -159,7 +160,7 @@ std::string soundFormatText(const TextSource &texts, std::string_view item)
 std::string soundOptionText(const TextSource &texts, std::string option)
 {
     if (!option.starts_with(kFrequencyPrefix))
-        return featureText(texts, std::move(option), nullptr);
+        return featureText(texts, option, nullptr);
     option.erase(0, kFrequencyPrefix.size());
     std::string low = TakeToken(option, '-');
     return formatted(texts, text_id::kFrequencyRange, {std::move(low), std::move(option)});

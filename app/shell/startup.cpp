@@ -88,7 +88,8 @@ int RunQuillora(int argc, char** argv)
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(Application::name());
     QApplication::setApplicationVersion(VersionInfo::current().versionText());
-    QApplication::setDesktopFileName(QStringLiteral("quillora"));
+    // The desktop entry is org.quillora.Quillora.desktop; Wayland matches windows to it.
+    QApplication::setDesktopFileName(QStringLiteral("org.quillora.Quillora"));
     const ParsedStart parsed = parseArguments(qapp);
 
     InstanceGuard guard;

@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QDragEnterEvent>
+#include <QFileInfo>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QApplication>
@@ -72,7 +73,11 @@ inline constexpr int kFormats = 1069;
 inline constexpr int kReceive = 10;
 inline constexpr int kExit = 1;
 inline constexpr int kHelp = 57670;
+inline constexpr int kPending = 1071;
 } // namespace control
+
+// Names shown in the note of files waiting for a phone; the rest are counted.
+constexpr qsizetype kPendingNamesShown = 3;
 
 // The window's colour: the button face moved toward a light blue by as
 // much as its red and green leave room for.
@@ -155,6 +160,11 @@ void MainWindow::buildControls()
     middle->addWidget(buildPhoneView(), 0, 0);
     middle->addWidget(statusList_, 0, 0);
     root->addLayout(middle, 1);
+    // Files opened before a phone is there say so until they go.
+    pending_ = withControlId(new QLabel(this), control::kPending);
+    pending_->setWordWrap(true);
+    pending_->hide();
+    root->addWidget(pending_);
     root->addWidget(buildButtons());
     help_ = withControlId(new HyperlinkLabel(this), control::kHelp);
     root->addWidget(help_, 0, Qt::AlignRight);
@@ -254,6 +264,7 @@ void MainWindow::initialise()
             a->setVisible(!aboutText.isEmpty());
         }
     help_->setLink(app_.helpFilePath());
+    updatePendingNote();
     if (lostOnce_)
         hint_->setText(LoadUiString(text_id::kConnectionLost));
     // Of the texts the window fills in, only the transfers are words.
@@ -269,6 +280,18 @@ void MainWindow::initialise()
             showConnectedView(true);
     }
     send_->setFocus();
+}
+
+void MainWindow::updatePendingNote()
+{
+    QStringList names;
+    for (const QString& path : pendingFiles_.first(std::min(pendingFiles_.size(), kPendingNamesShown)))
+        names << QFileInfo(path).fileName();
+    if (pendingFiles_.size() > kPendingNamesShown)
+        names << QStringLiteral("(+%1)").arg(pendingFiles_.size() - kPendingNamesShown);
+    const std::array<UiArg, 1> inserts{UiArg(names.join(QStringLiteral(", ")))};
+    pending_->setText(formatMessage(LoadUiText("main.pending"), inserts));
+    pending_->setVisible(!pendingFiles_.isEmpty());
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -372,6 +395,7 @@ void MainWindow::onPhoneConnected(const ConnectedPhone& phone)
     // Files opened before a phone was there go now, one run each.
     for (const QString& path : std::exchange(pendingFiles_, {}))
         QTimer::singleShot(0, this, [this, path] { sendFlow_->openFile(path); });
+    updatePendingNote();
 }
 
 void MainWindow::showTransfers()
@@ -524,6 +548,7 @@ void MainWindow::openFile(const QString& path)
     Q_EMIT filesOpened({path});
     if (!phone_->connection().connected()) {
         pendingFiles_.append(path);
+        updatePendingNote();
         return;
     }
     // Not inside the command channel's read: the transfer runs its own
@@ -537,6 +562,7 @@ void MainWindow::quit()
 {
     quitRequested_ = true;
     pendingFiles_.clear();
+    updatePendingNote();
     sendFlow_->dropWaiting();
     // A transfer is stopped first; the window goes once the run's window has.
     if (auto* run = findChild<ProgressWindow*>()) {

@@ -99,6 +99,7 @@ private:
     QWidget* buildButtons();
     void setUpButtons();
     void initialise();
+    void updatePendingNote();
     void startDetection();
     void showDetectingView();
     void showConnectedView(bool connected);
@@ -141,6 +142,7 @@ private:
     QLabel* detecting_ = nullptr;      // 1003
     QProgressBar* progress_ = nullptr; // 1001
     QLabel* hint_ = nullptr;           // 1004
+    QLabel* pending_ = nullptr;        // 1071, files waiting for a phone
     QListWidget* statusList_ = nullptr; // 1000
     QLabel* model_ = nullptr;          // 1002
     QLabel* port_ = nullptr;           // 1011

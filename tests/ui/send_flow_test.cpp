@@ -215,10 +215,19 @@ TEST_F(SendStory, FilesOpenedBeforeThePhoneIsFoundGoWhenItIs)
     const QString sun = picture(QStringLiteral("Early.jpg"), 3000);
     w.openFile(sun);
     EXPECT_EQ(w.pendingFiles(), QStringList{sun});
+    // The window says what waits, by name, and counts what it cannot name.
+    auto* note = findControlAs<QLabel>(&w, 1071);
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), QStringLiteral("To send once a phone is found: Early.jpg"));
+    for (const char* name : {"Dawn.jpg", "Noon.jpg", "Dusk.jpg"})
+        w.openFile(picture(QString::fromLatin1(name), 2000));
+    EXPECT_EQ(note->text(), QStringLiteral("To send once a phone is found: Early.jpg, Dawn.jpg, Noon.jpg, (+1)"));
     ASSERT_TRUE(waitConnected());
-    ASSERT_TRUE(waitStored(phone, 1));
-    EXPECT_EQ(storedPictures(phone), (std::vector<Stored>{{u"Early", jfifBytes(3000)}}));
+    ASSERT_TRUE(waitStored(phone, 4));
+    EXPECT_EQ(storedPictures(phone).front(), (Stored{u"Early", jfifBytes(3000)}));
     EXPECT_TRUE(w.pendingFiles().isEmpty());
+    EXPECT_FALSE(note->isVisible());
 }
 
 // Cancel in the middle of the data: the phone keeps nothing of the object,

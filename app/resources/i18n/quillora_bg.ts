@@ -942,5 +942,10 @@ with the given filename extension.</source>
         <translation>Изображението %1 не можа да бъде заменено с преобразуваното си копие:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>За изпращане след откриване на телефон: %1</translation>
+    </message>
 </context>
 </TS>

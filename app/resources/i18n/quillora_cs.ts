@@ -942,5 +942,10 @@ není přiřazena žádná aplikace.</translation>
         <translation>Obrázek %1 nelze nahradit jeho upravenou kopií:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>K odeslání po nalezení telefonu: %1</translation>
+    </message>
 </context>
 </TS>

@@ -942,5 +942,10 @@ til den angivne filendelse.</translation>
         <translation>Billedet %1 kunne ikke erstattes med den ændrede kopi:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Sendes, når en mobiltelefon er fundet: %1</translation>
+    </message>
 </context>
 </TS>

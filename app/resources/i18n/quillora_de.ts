@@ -942,5 +942,10 @@ keine Anwendung zugeordnet.</translation>
         <translation>Das Bild %1 konnte nicht durch seine umgewandelte Kopie ersetzt werden:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Zu senden, sobald ein Mobiltelefon gefunden ist: %1</translation>
+    </message>
 </context>
 </TS>

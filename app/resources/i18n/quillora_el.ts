@@ -942,5 +942,10 @@ with the given filename extension.</source>
         <translation>Η εικόνα %1 δεν ήταν δυνατό να αντικατασταθεί από το μετασχηματισμένο αντίγραφό της:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Για αποστολή μόλις βρεθεί κινητό τηλέφωνο: %1</translation>
+    </message>
 </context>
 </TS>

@@ -942,5 +942,10 @@ with the given filename extension.</translation>
         <translation>The picture %1 could not be replaced by its transformed copy:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>To send once a phone is found: %1</translation>
+    </message>
 </context>
 </TS>

@@ -942,5 +942,10 @@ a esta extensión de nombre de archivo.</translation>
         <translation>No se ha podido reemplazar la imagen %1 por su copia transformada:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Para enviar en cuanto se encuentre un teléfono móvil: %1</translation>
+    </message>
 </context>
 </TS>

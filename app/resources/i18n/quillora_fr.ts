@@ -942,5 +942,10 @@ with the given filename extension.</source>
         <translation>L'image %1 n'a pas pu être remplacée par sa copie transformée :
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>À envoyer dès qu'un téléphone sera détecté : %1</translation>
+    </message>
 </context>
 </TS>

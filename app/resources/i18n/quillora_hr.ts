@@ -942,5 +942,10 @@ navedenom nastavku datoteke.</translation>
         <translation>Sliku %1 nije moguće zamijeniti njezinom izmijenjenom kopijom:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Za slanje kada se pronađe mobitel: %1</translation>
+    </message>
 </context>
 </TS>

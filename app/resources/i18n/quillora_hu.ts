@@ -942,5 +942,10 @@ a megadott fájlkiterjesztéshez.</translation>
         <translation>A(z) %1 képet nem sikerült lecserélni az átalakított másolatára:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Elküldendő, amint a program megtalálja a mobiltelefont: %1</translation>
+    </message>
 </context>
 </TS>

@@ -942,5 +942,10 @@ all'estensione del nome file indicata.</translation>
         <translation>Impossibile sostituire l'immagine %1 con la sua copia trasformata:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Da inviare non appena viene trovato un cellulare: %1</translation>
+    </message>
 </context>
 </TS>

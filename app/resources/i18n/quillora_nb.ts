@@ -942,5 +942,10 @@ det angitte filetternavnet.</translation>
         <translation>Bildet %1 kunne ikke erstattes med den omformede kopien:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Sendes når en mobiltelefon er funnet: %1</translation>
+    </message>
 </context>
 </TS>

@@ -942,5 +942,10 @@ aan de opgegeven bestandsextensie.</translation>
         <translation>De afbeelding %1 kon niet worden vervangen door de bewerkte kopie:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Te verzenden zodra een mobiele telefoon is gevonden: %1</translation>
+    </message>
 </context>
 </TS>

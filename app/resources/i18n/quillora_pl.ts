@@ -942,5 +942,10 @@ nie skojarzono żadnego programu.</translation>
         <translation>Nie można zastąpić obrazu %1 jego przekształconą kopią:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Do wysłania po wykryciu telefonu: %1</translation>
+    </message>
 </context>
 </TS>

@@ -942,5 +942,10 @@ with the given filename extension.</source>
         <translation>A imagem %1 não pôde ser substituída pela cópia transformada:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Para enviar assim que um celular for encontrado: %1</translation>
+    </message>
 </context>
 </TS>

@@ -942,5 +942,10 @@ with the given filename extension.</source>
         <translation>Não foi possível substituir a imagem %1 pela respetiva cópia transformada:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Para enviar assim que for encontrado um telemóvel: %1</translation>
+    </message>
 </context>
 </TS>

@@ -942,5 +942,10 @@ cu extensia de nume de fișier indicată.</translation>
         <translation>Imaginea %1 nu a putut fi înlocuită cu copia ei transformată:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>De trimis după găsirea unui telefon mobil: %1</translation>
+    </message>
 </context>
 </TS>

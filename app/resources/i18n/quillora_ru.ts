@@ -942,5 +942,10 @@ with the given filename extension.</source>
         <translation>Не удалось заменить изображение %1 его преобразованной копией:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Отправка после обнаружения телефона: %1</translation>
+    </message>
 </context>
 </TS>

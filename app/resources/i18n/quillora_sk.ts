@@ -942,5 +942,10 @@ nie je spojená žiadna aplikácia.</translation>
         <translation>Obrázok %1 sa nepodarilo nahradiť jeho upravenou kópiou:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Na odoslanie po nájdení telefónu: %1</translation>
+    </message>
 </context>
 </TS>

@@ -942,5 +942,10 @@ povezan noben program.</translation>
         <translation>Slike %1 ni bilo mogoče zamenjati s preoblikovano kopijo:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Za pošiljanje, ko bo najden mobilni telefon: %1</translation>
+    </message>
 </context>
 </TS>

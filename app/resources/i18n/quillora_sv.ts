@@ -942,5 +942,10 @@ till den angivna filändelsen.</translation>
         <translation>Bilden %1 kunde inte ersättas med den omvandlade kopian:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Skickas när en mobiltelefon har hittats: %1</translation>
+    </message>
 </context>
 </TS>

@@ -942,5 +942,10 @@ ilişkilendirilmiş bir uygulama yok.</translation>
         <translation>%1 resmi, dönüştürülmüş kopyasıyla değiştirilemedi:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Cep telefonu bulununca gönderilecek: %1</translation>
+    </message>
 </context>
 </TS>

@@ -942,5 +942,10 @@ with the given filename extension.</source>
         <translation>Не вдалося замінити зображення %1 його перетвореною копією:
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>Надсилання після виявлення телефону: %1</translation>
+    </message>
 </context>
 </TS>

@@ -942,5 +942,10 @@ with the given filename extension.</source>
         <translation>無法以轉換後的副本取代圖片 %1：
 %2</translation>
     </message>
+    <message id="main.pending">
+        <source>To send once a phone is found: %1</source>
+        <extracomment>%1 = names of the files opened before a phone was connected</extracomment>
+        <translation>找到手機後將傳送：%1</translation>
+    </message>
 </context>
 </TS>
