@@ -25,17 +25,18 @@ targets=(quillora-phonesim quillora-cli)
 cmake --build --preset release -j "$(nproc)" --target "${targets[@]}"
 
 sim=build/release/tools/phonesim/quillora-phonesim
-cli=build/release/app/cli/quillora-cli
+if [ $gui -eq 0 ]; then
+  exec bash scripts/round_trip.sh "$sim" build/release/app/cli/quillora-cli tests/data/audio/voice_8k.wav
+fi
+
 work=$(mktemp -d)
 # The demo's settings stay in its own folder.
 export XDG_CONFIG_HOME=$work/config
-simopts=(--store="$work/store")
-if [ $gui -eq 1 ]; then
-  # A phone at a real cable's pace (11520 bytes a second) holding a photo,
-  # so that the progress windows stay up long enough to be watched.
-  { printf '\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01'; head -c 150000 /dev/urandom; } >"$work/send.jpg"
-  simopts+=(--line-rate=11520 "--object=pictures:JPEG:Beach at dawn:$PWD/tests/data/pictures/demo_photo.jpg")
-fi
+# A phone at a real cable's pace (11520 bytes a second) holding a photo,
+# so that the progress windows stay up long enough to be watched.
+{ printf '\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01'; head -c 150000 /dev/urandom; } >"$work/send.jpg"
+simopts=(--store="$work/store" --line-rate=11520
+  "--object=pictures:JPEG:Beach at dawn:$PWD/tests/data/pictures/demo_photo.jpg")
 mkfifo "$work/sim.out"
 "$sim" "${simopts[@]}" >"$work/sim.out" &
 simpid=$!
@@ -44,49 +45,10 @@ exec 3<"$work/sim.out"
 read -r -t 10 -u 3 port || { echo "the simulated phone did not start" >&2; exit 1; }
 echo "Simulated phone on $port, its objects in $work/store"
 
-if [ $gui -eq 1 ]; then
-  echo "Starting Quillora with a picture to send: it goes to the phone as soon as the phone is found."
-  echo "Then press Receive..., select \"Beach at dawn\" and Retrieve... to watch a retrieval."
-  echo "Close the program to end the demo."
-  # A runtime folder of the demo's own, so an installed Quillora that runs
-  # already does not take the start over.
-  mkdir -m 700 "$work/run"
-  XDG_RUNTIME_DIR=$work/run TRELVIX_PORTS=$port TRELVIX_EXTRA_PORTS= build/release/app/shell/quillora "$work/send.jpg"
-  exit 0
-fi
-
-show() {
-  echo
-  echo "\$ quillora-cli $*"
-  timeout 60 "$cli" "$@"
-}
-
-files=$work/files
-mkdir -p "$files"
-printf '\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00\xff\xd9' >"$files/sun.jpg"
-printf 'MThd\x00\x00\x00\x06\x00\x00\x00\x01\x00\x60MTrk\x00\x00\x00\x04\x00\xff\x2f\x00' >"$files/tune.mid"
-printf 'BEGIN:VCARD\r\nVERSION:2.1\r\nN:Doe;Jane\r\nEND:VCARD\r\n' >"$files/jane.vcf"
-cp tests/data/audio/voice_8k.wav "$files/ring.wav"
-
-# Only the simulated phone is probed; without --port the library's own
-# detection would look at the machine's ports too.
-opts=(--port "$port" --timeout 30)
-show detect "${opts[@]}"
-show info "${opts[@]}"
-show send "${opts[@]}" "$files/ring.wav"
-show send "${opts[@]}" "$files/sun.jpg" "$files/tune.mid" "$files/jane.vcf"
-show list "${opts[@]}"
-show get "${opts[@]}" -o "$work/back" --pcm=never sun.jpg tune.mid jane.vcf ring.wav
-
-echo
-timeout 30 "$cli" compress "$files/ring.wav" "$work/ring-phone.wav"
-for f in sun.jpg tune.mid jane.vcf; do
-  cmp -s "$files/$f" "$work/back/$f" && echo "$f came back unchanged" || { echo "$f came back different" >&2; exit 1; }
-done
-cmp -s "$work/ring-phone.wav" "$work/back/ring.wav" && echo "ring.wav came back in the phone's ADPCM form" ||
-  { echo "ring.wav came back different" >&2; exit 1; }
-
-show delete "${opts[@]}" sun tune jane ring
-show list "${opts[@]}"
-echo
-echo "Round trip done."
+echo "Starting Quillora with a picture to send: it goes to the phone as soon as the phone is found."
+echo "Then press Receive..., select \"Beach at dawn\" and Retrieve... to watch a retrieval."
+echo "Close the program to end the demo."
+# A runtime folder of the demo's own, so an installed Quillora that runs
+# already does not take the start over.
+mkdir -m 700 "$work/run"
+XDG_RUNTIME_DIR=$work/run TRELVIX_PORTS=$port TRELVIX_EXTRA_PORTS= build/release/app/shell/quillora "$work/send.jpg"

@@ -3,12 +3,15 @@
 # Copyright 2026 Quillora developers
 # Installs what is missing, builds, runs every test (Debug with warnings as
 # errors), then the AddressSanitizer+UBSan and ThreadSanitizer builds, then
-# the fuzz targets for a fixed number of runs.
+# the fuzz targets for a fixed number of runs, then builds the Debian
+# packages and installs, runs and removes them in a fresh Debian 12 chroot.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-# sox and ffmpeg read back the WAV headers the program writes.
-quillora_install_missing sox libsox-fmt-all ffmpeg
+# sox and ffmpeg read back the WAV headers the program writes; the rest
+# validate the desktop entry, metainfo, MIME package and man pages.
+quillora_install_missing sox libsox-fmt-all ffmpeg \
+  desktop-file-utils appstream libxml2-utils man-db groff-base shared-mime-info
 
 jobs=$(nproc)
 run_preset() {
@@ -34,4 +37,6 @@ for target in build/fuzz/tests/fuzz/*_fuzz; do
   "$target" -runs=200000 -max_len=4096 -seed=1 "$scratch" "$corpus" 2>&1 | tail -n 2
   rm -rf "$scratch"
 done
+echo "=== package ==="
+QUILLORA_PACKAGE_CHECK=auto bash scripts/check_package.sh
 echo "all tests passed"

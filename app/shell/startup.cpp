@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 #include <unistd.h>
 
 namespace quillora {
@@ -43,7 +44,7 @@ struct ParsedStart {
     int exitCode = 0;
 };
 
-ParsedStart parseArguments(const QApplication& qapp)
+ParsedStart parseArguments(const QCoreApplication& qapp)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Exchanges pictures, sounds, vCards and vCalendars with a mobile phone."));
@@ -61,6 +62,26 @@ ParsedStart parseArguments(const QApplication& qapp)
     for (const QString& f : parser.positionalArguments())
         parsed.request.files << QFileInfo(f).absoluteFilePath();
     return parsed;
+}
+
+// --help and --version answer in a terminal without a display too, where a
+// QApplication could not start.
+bool asksOnlyForText(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--")
+            break;
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+void nameTheApplication()
+{
+    QCoreApplication::setApplicationName(Application::name());
+    QCoreApplication::setApplicationVersion(VersionInfo::current().versionText());
 }
 
 } // namespace
@@ -85,9 +106,14 @@ int RunFirstInstance(Application& app, const StartRequest& request, const QStrin
 
 int RunQuillora(int argc, char** argv)
 {
+    if (asksOnlyForText(argc, argv)) {
+        QCoreApplication text(argc, argv);
+        nameTheApplication();
+        parseArguments(text); // prints and ends the process
+        return 0;
+    }
     QApplication qapp(argc, argv);
-    QApplication::setApplicationName(Application::name());
-    QApplication::setApplicationVersion(VersionInfo::current().versionText());
+    nameTheApplication();
     // The desktop entry is org.quillora.Quillora.desktop; Wayland matches windows to it.
     QApplication::setDesktopFileName(QStringLiteral("org.quillora.Quillora"));
     const ParsedStart parsed = parseArguments(qapp);

@@ -163,12 +163,20 @@ protected:
     QProcessEnvironment env_;
 };
 
-TEST_F(ProgramProcess, VersionIsPrinted)
+// Also in a terminal with no display at all, where no window could open.
+TEST_F(ProgramProcess, VersionAndHelpArePrintedWithoutADisplay)
 {
-    auto p = start({QStringLiteral("--version")});
-    ASSERT_TRUE(p->waitForFinished(10000));
-    EXPECT_EQ(p->exitCode(), 0);
-    EXPECT_TRUE(p->readAllStandardOutput().startsWith("Quillora "));
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env_.remove(QString::fromLatin1(name));
+    auto version = start({QStringLiteral("--version")});
+    ASSERT_TRUE(version->waitForFinished(10000));
+    EXPECT_EQ(version->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(version->exitCode(), 0);
+    EXPECT_TRUE(version->readAllStandardOutput().startsWith("Quillora "));
+    auto help = start({QStringLiteral("--help")});
+    ASSERT_TRUE(help->waitForFinished(10000));
+    EXPECT_EQ(help->exitCode(), 0);
+    EXPECT_TRUE(help->readAllStandardOutput().contains("--command"));
 }
 
 TEST_F(ProgramProcess, ASecondStartHandsOverAndChangesNothing)
