@@ -6,6 +6,7 @@
 #include "application.h"
 #include "fatal_report.h"
 #include "instance_channel.h"
+#include "instance_commands.h"
 #include "main_window.h"
 #include "message_box_fatal_prompt.h"
 #include "settings_store.h"
@@ -78,6 +79,22 @@ bool asksOnlyForText(int argc, char** argv)
     return false;
 }
 
+// A command text that reaches no running program: [Quit] has nothing to
+// end, so the start ends too; [Open("...")] is a file to send like a FILE
+// argument. False when the start should end.
+bool takeCommandsAsFirst(StartRequest& request)
+{
+    for (const QString& command : scanCommands(request.command)) {
+        const ParsedCommand parsed = parseCommand(command);
+        if (parsed.kind == CommandKind::Quit)
+            return false;
+        if (parsed.kind == CommandKind::Open)
+            request.files << QFileInfo(parsed.path).absoluteFilePath();
+    }
+    request.command.clear();
+    return true;
+}
+
 void nameTheApplication()
 {
     QCoreApplication::setApplicationName(Application::name());
@@ -116,7 +133,7 @@ int RunQuillora(int argc, char** argv)
     nameTheApplication();
     // The desktop entry is org.quillora.Quillora.desktop; Wayland matches windows to it.
     QApplication::setDesktopFileName(QStringLiteral("org.quillora.Quillora"));
-    const ParsedStart parsed = parseArguments(qapp);
+    ParsedStart parsed = parseArguments(qapp);
 
     InstanceGuard guard;
     if (!guard.isFirst()) {
@@ -126,6 +143,10 @@ int RunQuillora(int argc, char** argv)
         if (!delivered)
             std::fprintf(stderr, "quillora: the running Quillora did not answer\n");
         return delivered ? 0 : 1;
+    }
+    if (!takeCommandsAsFirst(parsed.request)) {
+        std::fprintf(stderr, "quillora: Quillora is not running\n");
+        return 0;
     }
     const VersionInfo version = VersionInfo::current();
     SettingsStore settings(SettingsStore::defaultFilePath(version.stringValue(QStringLiteral("CompanyShortName"))));

@@ -179,6 +179,17 @@ TEST_F(ProgramProcess, VersionAndHelpArePrintedWithoutADisplay)
     EXPECT_TRUE(help->readAllStandardOutput().contains("--command"));
 }
 
+// [Quit] with nothing running has nothing to end: no window, no settings.
+TEST_F(ProgramProcess, QuitWithNothingRunningEndsAtOnce)
+{
+    auto p = start({QStringLiteral("--command"), QStringLiteral("[Quit]")});
+    ASSERT_TRUE(p->waitForFinished(10000));
+    EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p->exitCode(), 0);
+    EXPECT_TRUE(p->readAllStandardError().contains("not running"));
+    EXPECT_TRUE(configFile().isEmpty()) << configFile().toStdString();
+}
+
 TEST_F(ProgramProcess, ASecondStartHandsOverAndChangesNothing)
 {
     // The first start shows the main window at once and stores its language.
