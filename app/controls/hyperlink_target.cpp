@@ -2,6 +2,7 @@
 // Copyright 2026 Quillora developers
 #include "hyperlink_target.h"
 
+#include "message_format.h"
 #include "ui_strings.h"
 
 #include <QDir>
@@ -22,7 +23,7 @@ QString hyperlinkFailureText(int code, LocaleId language)
 {
     QString text = LoadUiEntry(QStringLiteral("hyperlink.error%1").arg(code), language);
     if (text.isEmpty())
-        text = LoadUiText("hyperlink.errorOther", language).replace(QLatin1String("%d"), QString::number(code));
+        text = fillNumbers(LoadUiText("hyperlink.errorOther", language), {code});
     return LoadUiText("hyperlink.unableToOpen", language) + text;
 }
 

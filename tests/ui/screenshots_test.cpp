@@ -11,6 +11,7 @@
 #include "dialog_texts.h"
 #include "image_button.h"
 #include "languages.h"
+#include "message_format.h"
 #include "phone_browser.h"
 #include "settings_dialog.h"
 #include "ui_strings.h"
@@ -78,12 +79,8 @@ std::optional<QString> expectedTitle(const QString& window, LocaleId language)
         return LoadUiString(502, language);
     if (window == QLatin1String("progress-delete"))
         return LoadUiString(503, language);
-    if (window == QLatin1String("preview")) {
-        QString title = LoadUiString(603, language);
-        for (int side : {640, 480})
-            title.replace(title.indexOf(QLatin1String("%d")), 2, QString::number(side));
-        return title;
-    }
+    if (window == QLatin1String("preview"))
+        return fillNumbers(LoadUiString(603, language), {640, 480});
     return std::nullopt;
 }
 
