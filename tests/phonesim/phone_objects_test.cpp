@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <unistd.h>
 
@@ -625,6 +626,151 @@ TEST_F(FolderPhone, ObjectsSentToOnePhoneAreThereForTheNext)
               "\r\n+KPSL: \"0053006E00640030003000300032\",0,6,\"SOUNDS\",\"AMR\",\"\",\"\",\"04130438043C043D\"\r\n" +
                   kOk)
         << "the preload is not added twice";
+}
+
+// --- exchange faults ---
+
+using phonesim::ExchangeFault;
+using phonesim::FaultKind;
+using phonesim::FaultPhase;
+
+// Before 2.01 a retrieval's data are the object alone.
+PhoneModel faultyPhone(ExchangeFault fault, std::string version = "2.00")
+{
+    PhoneOptions o = phoneOptions();
+    o.protocolVersion = std::move(version);
+    o.fault = std::move(fault);
+    o.objects = {{Category::Sounds, u"Snd0001", u"Tune", "MIDI", false, bytesOf("MThd" + std::string(96, 'm'))}};
+    return PhoneModel(o);
+}
+
+const std::string kRead = "AT+KPSR=\"" + kSnd1 + "\"\r";
+const std::string kReadHead = "\r\n+KPSR: 100\r\n\r\nCONNECT\r\n";
+
+struct ReplyFault {
+    const char *label;
+    FaultKind kind;
+    FaultPhase phase;
+    std::string expected; // what the phone sends; "~" marks noise bytes
+};
+
+void PrintTo(const ReplyFault &c, std::ostream *out)
+{
+    *out << c.label;
+}
+
+class RetrievalReplyFaults : public ::testing::TestWithParam<ReplyFault> {};
+
+// Each moment of the retrieval's reply, the way a fault there leaves it.
+TEST_P(RetrievalReplyFaults, CutOrNoiseLandWhereAsked)
+{
+    const ReplyFault &c = GetParam();
+    PhoneModel phone = faultyPhone({"+KPSR", 1, c.kind, c.phase});
+    const std::string sent = ask(phone, kRead);
+    const size_t noise = c.expected.find('~');
+    if (noise == std::string::npos) {
+        EXPECT_BYTES(sent, c.expected);
+    } else {
+        // 1 to 4 noise bytes, no line end among them, in the given place.
+        const size_t extra = sent.size() + 1 - c.expected.size();
+        ASSERT_GE(extra, 1u);
+        ASSERT_LE(extra, 4u);
+        EXPECT_BYTES(sent.substr(0, noise), c.expected.substr(0, noise));
+        EXPECT_BYTES(sent.substr(noise + extra), c.expected.substr(noise + 1));
+        EXPECT_EQ(sent.substr(noise, extra).find_first_of("\r\n"), std::string::npos);
+    }
+    EXPECT_EQ(phone.hungUp(), c.kind == FaultKind::Cut);
+}
+
+const std::string kTune = "MThd" + std::string(96, 'm');
+
+INSTANTIATE_TEST_SUITE_P(
+    , RetrievalReplyFaults,
+    ::testing::Values(
+        ReplyFault{"CutBeforeReply", FaultKind::Cut, FaultPhase::BeforeReply, ""},
+        ReplyFault{"CutInConnect", FaultKind::Cut, FaultPhase::InConnect, "\r\n+KPSR: 100\r\n\r\nCON"},
+        ReplyFault{"CutInData", FaultKind::Cut, FaultPhase::InData, kReadHead + kTune.substr(0, 50)},
+        ReplyFault{"CutBeforeEnd", FaultKind::Cut, FaultPhase::BeforeEnd, kReadHead + kTune},
+        ReplyFault{"NoiseInConnect", FaultKind::Noise, FaultPhase::InConnect,
+                   "\r\n+KPSR: 100\r\n\r\nCON~NECT\r\n" + kTune + kNoCarrier},
+        ReplyFault{"NoiseInData", FaultKind::Noise, FaultPhase::InData,
+                   kReadHead + kTune.substr(0, 50) + "~" + kTune.substr(50) + kNoCarrier},
+        ReplyFault{"NoiseBeforeEnd", FaultKind::Noise, FaultPhase::BeforeEnd, kReadHead + kTune + "~" + kNoCarrier}),
+    [](const auto &info) { return std::string(info.param.label); });
+
+TEST(ExchangeFaults, AStallIsAPauseThatBelongsToTheDataPhase)
+{
+    PhoneModel phone = faultyPhone({"+KPSR", 1, FaultKind::Stall, FaultPhase::BeforeEnd, 700});
+    Output out;
+    phone.receive(kRead, 115200, out);
+    EXPECT_BYTES(out.str(), kReadHead + kTune + kNoCarrier) << "everything comes, late";
+    const auto &pieces = out.pieces();
+    const auto pause = std::find_if(pieces.begin(), pieces.end(), [](const auto &p) { return p.pause; });
+    ASSERT_NE(pause, pieces.end());
+    EXPECT_EQ(pause->pauseMs, 700);
+    EXPECT_TRUE(pause->dataPhase) << "dropped with the phase when the PC leaves it";
+    std::string after;
+    for (auto p = pause + 1; p != pieces.end(); ++p)
+        after += p->view();
+    EXPECT_BYTES(after, kNoCarrier);
+}
+
+TEST(ExchangeFaults, OnlyTheCountedAnswerOfTheNamedCommandIsHit)
+{
+    PhoneModel phone = faultyPhone({"+KPSR", 2, FaultKind::Cut, FaultPhase::BeforeReply});
+    EXPECT_EQ(ask(phone, "AT+KPSL=\"SOUNDS\"\r").find("ERROR"), std::string::npos);
+    EXPECT_BYTES(ask(phone, kRead), kReadHead + kTune + kNoCarrier);
+    EXPECT_FALSE(phone.hungUp());
+    EXPECT_EQ(ask(phone, kRead), "");
+    EXPECT_TRUE(phone.hungUp());
+}
+
+TEST(ExchangeFaults, ListingLinesAndFramesCanBeCut)
+{
+    PhoneModel listing = faultyPhone({"+KPSL", 1, FaultKind::Cut, FaultPhase::BeforeEnd});
+    const std::string lines = ask(listing, "AT+KPSL=\"SOUNDS\"\r");
+    EXPECT_TRUE(lines.starts_with("\r\n+KPSL: ")) << phonesim::printable(lines);
+    EXPECT_TRUE(lines.ends_with("\"\r\n")) << "the last line whole, no OK: " << phonesim::printable(lines);
+
+    PhoneModel still = faultyPhone({"still", 1, FaultKind::Cut, FaultPhase::BeforeReply});
+    const std::string frame = "\x02\x04\xD2\x05\x00\xD7\x06\x03\x00"s;
+    EXPECT_EQ(ask(still, frame), "");
+    EXPECT_TRUE(still.hungUp());
+}
+
+// A data phase the PC sends is hit in the PC's data: at its middle, or in
+// the phone's answer once it is all in.
+TEST(ExchangeFaults, ThePcsDataPhaseIsHitAtItsMiddleOrAtTheAnswer)
+{
+    const std::string data = package(section(0, 0, utf16le(u"Sun")) + section(104, 1, "\xFF\xD8" + std::string(98, 'j')));
+    const std::string accepted = kNoCarrier + "\r\n+KPSW: \"" + kPic1 + "\",100\r\n" + kOk;
+
+    PhoneModel cut = faultyPhone({"+KPSW", 1, FaultKind::Cut, FaultPhase::InData}, "2.01");
+    EXPECT_EQ(ask(cut, kpsw("JPEG", data.size())), "\r\nCONNECT\r\n");
+    EXPECT_EQ(ask(cut, data), "");
+    EXPECT_TRUE(cut.hungUp());
+    EXPECT_EQ(cut.store().find(u"Pic0001"), nullptr);
+
+    PhoneModel stall = faultyPhone({"+KPSW", 1, FaultKind::Stall, FaultPhase::InData, 300}, "2.01");
+    ask(stall, kpsw("JPEG", data.size()));
+    Output out;
+    EXPECT_EQ(stall.receive(data, 115200, out), data.size() / 2) << "stops reading half-way";
+    EXPECT_TRUE(stall.readStalled());
+    EXPECT_EQ(stall.stallMs(), 300);
+    stall.resumeReading();
+    EXPECT_EQ(ask(stall, data.substr(data.size() / 2)), accepted) << "and takes the rest after the stall";
+
+    PhoneModel noisy = faultyPhone({"+KPSW", 1, FaultKind::Noise, FaultPhase::InData}, "2.01");
+    ask(noisy, kpsw("JPEG", data.size()));
+    const std::string answer = ask(noisy, data);
+    EXPECT_TRUE(answer.ends_with(accepted)) << phonesim::printable(answer);
+    EXPECT_GE(answer.size(), accepted.size() + 1) << "noise while the PC sends";
+
+    PhoneModel late = faultyPhone({"+KPSW", 1, FaultKind::Cut, FaultPhase::BeforeEnd}, "2.01");
+    ask(late, kpsw("JPEG", data.size()));
+    EXPECT_EQ(ask(late, data), "") << "stored, but the answer never comes";
+    EXPECT_NE(late.store().find(u"Pic0001"), nullptr);
+    EXPECT_TRUE(late.hungUp());
 }
 
 } // namespace

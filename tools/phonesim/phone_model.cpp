@@ -299,6 +299,11 @@ std::string validateObjects(const PhoneOptions &o)
         return "the error mode is 0 or 1";
     if (o.dataStallAfterBytes < -1 || o.dataStallMs < -1 || o.dataHangupAfterBytes < -1)
         return "data-phase byte counts and the stall time cannot be negative (-1: never, for ever)";
+    if (o.fault && (o.fault->occurrence < 1 || o.fault->stallMs < -1 ||
+                    !(o.fault->command == "AT" || o.fault->command == "identify" || o.fault->command == "still" ||
+                      isCommandName(o.fault->command))))
+        return "an exchange fault names AT, identify, still or an extended command like +KPSR, a count "
+               "from 1 and a stall time (-1: for ever)";
     for (const StoredObject &object : o.objects) {
         const ObjectKind *kind = kindByName(object.typeName);
         if (!kind)
@@ -429,7 +434,7 @@ void Output::truncate(size_t n)
     size_ = std::min(size_, n);
 }
 
-void Output::insertPause(size_t at, int ms)
+void Output::insert(size_t at, Piece piece)
 {
     splitAt(at);
     size_t count = 0;
@@ -439,10 +444,27 @@ void Output::insertPause(size_t at, int ms)
             count += pieces_[i].view().size();
         ++i;
     }
+    // Dropped with the data phase it interrupts when the PC ends the phase.
+    piece.dataPhase = i > 0 ? pieces_[i - 1].dataPhase : i < pieces_.size() && pieces_[i].dataPhase;
+    size_ += piece.pause ? 0 : piece.view().size();
+    pieces_.insert(pieces_.begin() + static_cast<std::ptrdiff_t>(i), std::move(piece));
+}
+
+void Output::insertPause(size_t at, int ms)
+{
     Piece pause;
     pause.pause = true;
     pause.pauseMs = ms;
-    pieces_.insert(pieces_.begin() + static_cast<std::ptrdiff_t>(i), std::move(pause));
+    insert(at, std::move(pause));
+}
+
+void Output::insertBytes(size_t at, std::string_view bytes)
+{
+    if (bytes.empty())
+        return;
+    Piece piece;
+    piece.bytes = std::string(bytes);
+    insert(at, std::move(piece));
 }
 
 void Output::markDataPhase()
@@ -583,6 +605,8 @@ size_t PhoneModel::takeData(std::string_view bytes, Output &out, std::vector<Exc
 {
     Incoming &in = *incoming_;
     size_t n = std::min(bytes.size(), in.expected - in.bytes.size());
+    if (incomingFault_ == FaultPhase::InData && in.bytes.size() + n >= in.expected / 2)
+        return faultInIncoming(bytes, out);
     bool stall = false;
     bool hangup = false;
     if (!stallDone_ && options_.dataStallAfterBytes >= 0 &&
@@ -606,13 +630,18 @@ size_t PhoneModel::takeData(std::string_view bytes, Output &out, std::vector<Exc
     }
     if (stall) {
         stallDone_ = readStalled_ = true;
+        stallMs_ = options_.dataStallMs;
         if (log)
             log->push_back({{}, {}, "stopped reading after " + std::to_string(dataCount_) + " data bytes"});
         return n;
     }
     if (in.bytes.size() == in.expected) {
         const size_t count = in.expected;
-        const Output answer = finishIncoming();
+        Output answer = finishIncoming();
+        if (incomingFault_ == FaultPhase::BeforeEnd) {
+            incomingFault_.reset();
+            injectFault(answer, 0);
+        }
         if (log)
             log->push_back({"<" + std::to_string(count) + " data bytes>", answer.summary(),
                             answer.empty() ? "data taken, no answer" : ""});
@@ -626,10 +655,14 @@ void PhoneModel::takeByte(char c, Output &out, std::vector<Exchange> *log)
     if (inFrame_) {
         frame_ += c;
         if (frame_.size() == frameLength()) {
-            const std::string answer = answerFrame(frame_);
+            Output answer = answerFrame(frame_);
+            if (faultArmed_) {
+                faultArmed_ = false;
+                injectReplyFault(answer);
+            }
             if (log)
-                log->push_back({frame_, answer, answer.empty() ? "frame ignored" : ""});
-            out += answer;
+                log->push_back({frame_, answer.summary(), answer.empty() ? "frame ignored" : ""});
+            out.append(answer);
             frame_.clear();
             inFrame_ = false;
         }
@@ -660,12 +693,18 @@ Output PhoneModel::answerLine(const std::string &line)
     if (line.empty())
         return out;
     Output reply;
+    if (upper(line) == "AT")
+        faultDue("AT");
     if (options_.incompatibleModem)
         reply = upper(line) == "AT" ? kOk : kError;
     else if (line.size() < 2 || upper(line.substr(0, 2)) != "AT")
         reply = kError;
     else
         reply = runCommands(std::string_view(line).substr(2));
+    if (faultArmed_) {
+        faultArmed_ = false;
+        injectReplyFault(reply);
+    }
     if (options_.garbageBetweenReplies)
         out += noise();
     out.append(reply);
@@ -728,6 +767,7 @@ PhoneModel::Result PhoneModel::runExtended(std::string_view command, Output &out
     const std::string name = upper(command.substr(0, split));
     const std::string_view arg = command.substr(split);
     const Result fail{false, false, kError};
+    faultDue(name);
 
     // Before anything else: the forced answer replaces the command whatever
     // its argument, and whatever +CMEE says.
@@ -1256,6 +1296,7 @@ std::string PhoneModel::answerFrame(const std::string &f)
     if (!wellFormed)
         return {};
     const auto command = static_cast<unsigned char>(f[5]);
+    faultDue(command == kStillCommand ? "still" : command == kIdentifyCommand ? "identify" : "");
     std::string prefix = options_.garbageBetweenReplies ? noise() : std::string();
     if (command == kIdentifyCommand && f.size() == 8) {
         std::string payload = "5" + options_.model + '\0' + options_.identification + '\0';
@@ -1328,6 +1369,100 @@ std::string printable(std::string_view bytes)
             out += c;
     }
     return out;
+}
+
+
+bool PhoneModel::faultDue(std::string_view command)
+{
+    if (!options_.fault || command.empty() || command != options_.fault->command)
+        return false;
+    if (++faultCount_ != options_.fault->occurrence)
+        return false;
+    faultArmed_ = true;
+    return true;
+}
+
+// Where in a reply its phase falls. A data phase the PC sends is the
+// model's to watch: the fault waits for it.
+void PhoneModel::injectReplyFault(Output &reply)
+{
+    const ExchangeFault &fault = *options_.fault;
+    const std::string text = reply.str();
+    const size_t connect = text.find("CONNECT\r\n");
+    // The closing line: "\r\nNO CARRIER\r\n", "\r\nOK\r\n" or the error.
+    const size_t closing = text.size() >= 4 ? text.rfind("\r\n", text.size() - 3) : 0;
+    const bool pcSends = incoming_.has_value();
+    size_t at = 0;
+    switch (fault.phase) {
+    case FaultPhase::BeforeReply:
+        break;
+    case FaultPhase::InConnect:
+        if (connect == std::string::npos)
+            return;
+        at = connect + 3;
+        break;
+    case FaultPhase::InData:
+        if (pcSends) {
+            incomingFault_ = fault.phase;
+            return;
+        }
+        if (connect != std::string::npos)
+            at = (connect + 9 + closing) / 2;
+        else
+            at = closing > 0 ? closing / 2 : text.size() / 2;
+        break;
+    case FaultPhase::BeforeEnd:
+        if (pcSends) {
+            incomingFault_ = fault.phase;
+            return;
+        }
+        at = closing;
+        break;
+    }
+    injectFault(reply, at);
+}
+
+void PhoneModel::injectFault(Output &reply, size_t at)
+{
+    const ExchangeFault &fault = *options_.fault;
+    switch (fault.kind) {
+    case FaultKind::Cut:
+        reply.truncate(at);
+        incoming_.reset();
+        hungUp_ = true;
+        break;
+    case FaultKind::Stall:
+        reply.insertPause(at, fault.stallMs);
+        break;
+    case FaultKind::Noise:
+        reply.insertBytes(at, noise());
+        break;
+    }
+}
+
+// Half of the PC's data is in: the phone hangs up there, stops reading for
+// the stall, or sends noise while the PC goes on.
+size_t PhoneModel::faultInIncoming(std::string_view bytes, Output &out)
+{
+    incomingFault_.reset();
+    Incoming &in = *incoming_;
+    const size_t n = in.expected / 2 - std::min(in.expected / 2, in.bytes.size());
+    in.bytes.append(bytes.substr(0, n));
+    dataCount_ += n;
+    switch (options_.fault->kind) {
+    case FaultKind::Cut:
+        hungUp_ = true;
+        incoming_.reset();
+        return bytes.size();
+    case FaultKind::Stall:
+        readStalled_ = true;
+        stallMs_ = options_.fault->stallMs;
+        return n;
+    case FaultKind::Noise:
+        out += noise();
+        return n;
+    }
+    return n;
 }
 
 } // namespace phonesim

@@ -44,6 +44,25 @@ inline constexpr int kNotFound = -24;        // +KPSR and +KPSD of a name not th
 inline constexpr int kEmptyCategory = -34;   // +KPSL of a category without objects
 } // namespace phone_error
 
+// One fault at a chosen moment of one exchange, for the fault-injection
+// tests: the line is cut (the phone vanishes), the phone stalls, or noise
+// bytes come in. The moment is counted in the reply: before its first
+// byte, inside its CONNECT, half-way through its data (or through its
+// lines, when it has no data phase), or just before its closing line. For
+// a data phase the PC sends, the middle and the closing line are those of
+// the PC's data and of the phone's answer to it.
+enum class FaultKind { Cut, Stall, Noise };
+enum class FaultPhase { BeforeReply, InConnect, InData, BeforeEnd };
+struct ExchangeFault {
+    // The extended command ("+KPSR", upper case), "AT" for a bare AT line,
+    // or "identify" and "still" for the binary frames.
+    std::string command;
+    int occurrence = 1; // the nth time the phone answers it
+    FaultKind kind = FaultKind::Cut;
+    FaultPhase phase = FaultPhase::BeforeReply;
+    int stallMs = 0; // how long a stall lasts; the rest of the reply follows it
+};
+
 struct PhoneOptions {
     std::string manufacturer = "QUILLORA LABS";
     std::string model = "QP-200";         // also the product text of the binary identification
@@ -109,6 +128,7 @@ struct PhoneOptions {
     long dataHangupAfterBytes = -1; // hang up there; -1 never
     size_t dataNoiseInterval = 0;   // about one data byte in this many is garbled; 0 none
     DataEnd dataEnd = DataEnd::NoCarrier;
+    std::optional<ExchangeFault> fault = std::nullopt;
     long retrievalLengthError = 0;  // +KPSR announces this many bytes more (or fewer)
     // Above 19200 bps the data of +KPSW and +KDOBJ are swallowed without
     // any answer, as over a cable without flow control; at 19200 they pass.
@@ -148,8 +168,10 @@ public:
     void appendPause(int ms);
     // Keeps the first n bytes and drops everything after them, pauses too.
     void truncate(size_t n);
-    // A pause after the first `at` bytes.
+    // A pause, or bytes, after the first `at` bytes; inside a data phase
+    // they belong to it.
     void insertPause(size_t at, int ms);
+    void insertBytes(size_t at, std::string_view bytes);
     // Marks every piece as part of a data phase.
     void markDataPhase();
 
@@ -163,6 +185,7 @@ public:
 
 private:
     void splitAt(size_t at); // a piece boundary after `at` bytes
+    void insert(size_t at, Piece piece);
     std::vector<Piece> pieces_;
     size_t size_ = 0;
 };
@@ -216,7 +239,7 @@ public:
     // The data-phase stall: the phone takes no bytes until resumeReading(),
     // which the transport calls after stallMs() (never when it is -1).
     bool readStalled() const { return readStalled_; }
-    int stallMs() const { return options_.dataStallMs; }
+    int stallMs() const { return stallMs_; }
     void resumeReading() { readStalled_ = false; }
     // Stalled for ever in a data phase it was sending: deaf from then on,
     // until the PC ends the phase.
@@ -289,6 +312,11 @@ private:
     size_t frameLength() const;
     std::string noise();
     void limitOutput(Output &out);
+    // The exchange fault, when `command` is the one it waits for.
+    bool faultDue(std::string_view command);
+    void injectFault(Output &reply, size_t at);
+    void injectReplyFault(Output &reply);
+    size_t faultInIncoming(std::string_view bytes, Output &out);
 
     PhoneOptions options_;
     ObjectStore store_;
@@ -308,10 +336,16 @@ private:
     size_t dataCount_ = 0; // data bytes of the current data phase so far
     bool stallDone_ = false;
     bool readStalled_ = false;
+    int stallMs_ = -1; // of the stall in progress
     bool wedged_ = false;
     std::minstd_rand dataNoise_;
     size_t nextGarbled_ = 0; // the data byte the noise hits next
     unsigned untitled_ = 0;  // objects that came without a title so far
+    int faultCount_ = 0;     // answers of the fault's command so far
+    bool faultArmed_ = false; // its line is being answered
+    // The fault waits for the data phase the PC sends: its middle or the
+    // phone's answer at its end.
+    std::optional<FaultPhase> incomingFault_;
 };
 
 // The object protocol version as the PC reads +KPSV: "2.01" is 201.
