@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -55,12 +56,19 @@ struct DecoderExit {
 };
 using Decoder = std::unique_ptr<void, DecoderExit>;
 
-void putSamples(std::uint8_t *out, const std::array<short, kSamplesPerFrame> &samples)
+// The decoder's samples appended in the WAV's little-endian order: on a
+// little-endian machine they already are, and one copy does.
+void appendSamples(std::vector<std::uint8_t> &wav, const std::array<short, kSamplesPerFrame> &samples)
 {
-    for (const short sample : samples) {
-        const auto bits = static_cast<std::uint16_t>(sample);
-        *out++ = static_cast<std::uint8_t>(bits);
-        *out++ = static_cast<std::uint8_t>(bits >> 8);
+    if constexpr (std::endian::native == std::endian::little) {
+        const auto *bytes = reinterpret_cast<const std::uint8_t *>(samples.data());
+        wav.insert(wav.end(), bytes, bytes + kPcmBytesPerFrame);
+    } else {
+        for (const short sample : samples) {
+            const auto bits = static_cast<std::uint16_t>(sample);
+            wav.push_back(static_cast<std::uint8_t>(bits));
+            wav.push_back(static_cast<std::uint8_t>(bits >> 8));
+        }
     }
 }
 
@@ -111,16 +119,20 @@ std::vector<std::uint8_t> AmrToPcmWav(std::span<const std::uint8_t> image)
     if (!decoder)
         return {};
 
+    // Reserved once, so that the appends below neither reallocate nor throw,
+    // and nothing is zeroed only to be overwritten.
     std::vector<std::uint8_t> wav;
     try {
-        wav.resize(static_cast<std::size_t>(total));
+        wav.reserve(static_cast<std::size_t>(total));
     } catch (const std::bad_alloc &) {
         return {};
     } catch (const std::length_error &) {
         return {};
     }
-    if (WriteWavHeader(wav, format) != kPcmHeaderBytes)
+    std::array<std::uint8_t, kPcmHeaderBytes> header{};
+    if (WriteWavHeader(header, format) != kPcmHeaderBytes)
         return {};
+    wav.insert(wav.end(), header.begin(), header.end());
 
     // The decoder is handed a copy of each frame in a buffer as large as the
     // largest frame: how far it reads is its own affair, and the last frame
@@ -128,15 +140,13 @@ std::vector<std::uint8_t> AmrToPcmWav(std::span<const std::uint8_t> image)
     std::array<std::uint8_t, kLargestFrame> frame{};
     std::array<short, kSamplesPerFrame> samples{};
     std::size_t in = kMagic.size();
-    std::uint8_t *out = wav.data() + kPcmHeaderBytes;
     for (std::uint32_t i = 0; i < scan.frames; ++i) {
         const std::uint32_t size = AmrFrameSize(image[in]);
         frame.fill(0);
         std::memcpy(frame.data(), image.data() + in, size);
         Decoder_Interface_Decode(decoder.get(), frame.data(), samples.data(), 0);
-        putSamples(out, samples);
+        appendSamples(wav, samples);
         in += size;
-        out += kPcmBytesPerFrame;
     }
     return wav;
 }
