@@ -364,6 +364,9 @@ private:
 
     bool usePackage_ = false;
     bool connected_ = false; // the phone answered CONNECT for the current item
+    // +KPSW went out and its CONNECT has not been seen: a reply lost or
+    // garbled may still have put the phone in the data mode.
+    bool awaitingConnect_ = false;
 };
 
 bool BatchUpload::run()
@@ -396,7 +399,7 @@ bool BatchUpload::sendItem(int index, int count)
         return true;
     const std::string fileName = FileNameOf(item.path);
     FileImage file, second;
-    connected_ = false;
+    connected_ = awaitingConnect_ = false;
     try {
         progress_.setObjectName(fileName);
         file.load(item.path, FileImage::Mode::Map);
@@ -418,7 +421,9 @@ bool BatchUpload::sendItem(int index, int count)
         const std::string typeName = ToCodePage(std::string(TypeNameOf(item.types[0])));
         checkCancel();
         session_.SendCommand(Format("AT+KPSW=\"%s\",%u", typeName.c_str(), total));
+        awaitingConnect_ = true;
         session_.ExpectLine("CONNECT", 10000);
+        awaitingConnect_ = false;
         connected_ = true;
         transmit(item, data, second.bytes(), total);
         monitorDataPhase(total, Variant::SendMany);
@@ -426,7 +431,9 @@ bool BatchUpload::sendItem(int index, int count)
         progress_.setPosition(total);
         progress_.setStep(text(text_id::kClosingSession));
     } catch (const ProtocolError &error) {
-        if (connected_)
+        const bool connectLost = awaitingConnect_ && (error.code == error_code::kNoReply ||
+                                                      error.code == error_code::kUnexpectedReply);
+        if (connected_ || connectLost)
             abortDataMode(true);
         file.release();
         second.release();

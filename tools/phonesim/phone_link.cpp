@@ -127,6 +127,7 @@ void Pacer::stop()
     }
     stop_.set();
     queued_.notify_all();
+    idle_.notify_all();
     if (thread_.joinable())
         thread_.join();
 }
@@ -142,16 +143,30 @@ void Pacer::run()
                 return;
             item = std::move(queue_.front());
             queue_.pop_front();
+            busy_ = true;
         }
-        if (!item.output.empty() && !deliver(item))
-            return;
-        if (item.then)
+        const bool delivered = item.output.empty() || deliver(item);
+        if (delivered && item.then)
             item.then();
-        if (item.hangup) {
+        if (delivered && item.hangup)
             hangup_();
-            return;
+        const bool goOn = delivered && !item.hangup;
+        {
+            // Stopped or hung up, the phone has nothing more to send either.
+            std::lock_guard lock(mutex_);
+            busy_ = false;
+            stopping_ = stopping_ || !goOn;
         }
+        idle_.notify_all();
+        if (!goOn)
+            return;
     }
+}
+
+bool Pacer::waitIdle(std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(mutex_);
+    return idle_.wait_for(lock, timeout, [&] { return stopping_ || (queue_.empty() && !busy_); });
 }
 
 bool Pacer::deliver(const Item &item)
@@ -374,6 +389,11 @@ void PhoneCore::stop()
         pacer_->stop();
 }
 
+bool PhoneCore::waitIdle(std::chrono::milliseconds timeout)
+{
+    return !pacer_ || pacer_->waitIdle(timeout);
+}
+
 uint32_t PhoneCore::speed() const
 {
     std::lock_guard lock(mutex_);
@@ -594,6 +614,15 @@ void PtyPhone::waitUntilRead() const
         if (stop_.wait(std::chrono::milliseconds(5)))
             return;
     } while (ioctl(slave_, FIONREAD, &queued) == 0 && queued > 0 && std::chrono::steady_clock::now() < deadline);
+}
+
+bool PtyPhone::waitIdle(std::chrono::milliseconds timeout)
+{
+    if (!core_.waitIdle(timeout))
+        return false;
+    if (!hungUp())
+        waitUntilRead();
+    return true;
 }
 
 void PtyPhone::releaseExclusive()

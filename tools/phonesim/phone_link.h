@@ -59,6 +59,8 @@ public:
     // Ends the thread at once (output still queued is dropped); later sends
     // are dropped too.
     void stop();
+    // Waits until everything queued has gone, pauses and stalls included.
+    bool waitIdle(std::chrono::milliseconds timeout);
 
 private:
     struct Item {
@@ -85,8 +87,10 @@ private:
     Hangup hangup_;
     std::mutex mutex_;
     std::condition_variable queued_;
+    std::condition_variable idle_;
     std::deque<Item> queue_;
     bool stopping_ = false;
+    bool busy_ = false; // an item is being delivered
     int phases_ = 0;     // data phases queued or in progress (stall waits too)
     int sentPhases_ = 0; // ... of them output
     bool answerDrop_ = true; // a dropped phase ends with NO CARRIER
@@ -109,6 +113,8 @@ public:
     // replies leave in the order the input was taken.
     void take(std::string_view bytes, uint32_t lineSpeed);
     void stop();
+    // The phone has sent all it had to send, and no stall is pending.
+    bool waitIdle(std::chrono::milliseconds timeout);
 
     const PhoneOptions &options() const { return model_.options(); }
     uint32_t speed() const;
@@ -171,6 +177,9 @@ public:
     // True once the phone closed the master (hangupAfterBytes).
     bool hungUp() const { return hungUp_.isSet(); }
     bool waitHungUp(std::chrono::milliseconds timeout) const { return hungUp_.wait(timeout); }
+    // The phone has sent everything it had to send, and the program has
+    // read it from the pty.
+    bool waitIdle(std::chrono::milliseconds timeout);
     uint32_t speed() const { return core_.speed(); }
     bool echo() const { return core_.echo(); }
     void withStore(const std::function<void(ObjectStore &)> &f) { core_.withStore(f); }
