@@ -162,7 +162,13 @@ extern "C" TRELVIX_API int Trelvix(uint32_t flags, TrelvixStatusFn callback, uin
 
 extern "C" TRELVIX_API int TrelvixAsync_Stop(void)
 {
-    if (auto run = currentRun())
+    // Let go of the run too: its last prober frees it, descriptors and all.
+    std::shared_ptr<DetectionRun> run;
+    {
+        std::lock_guard lock(g_mutex);
+        run = std::move(g_run);
+    }
+    if (run)
         run->stop();
     return 0;
 }
