@@ -11,9 +11,8 @@
 #include "exchange_fixture.h"
 
 #include "capabilities.h"
+#include "process_counts.h"
 #include "wait.h"
-
-#include <dirent.h>
 
 namespace {
 
@@ -24,19 +23,8 @@ using phonesim::FaultPhase;
 
 enum class Op { Capabilities, SendOne, SendMany, Listing, Retrieval, Deletion };
 
-// Threads of this process, and its open descriptors.
-size_t entriesOf(const char *directory)
-{
-    size_t count = 0;
-    if (DIR *dir = opendir(directory)) {
-        while (const dirent *entry = readdir(dir))
-            count += entry->d_name[0] != '.';
-        closedir(dir);
-    }
-    return count;
-}
-size_t threads() { return entriesOf("/proc/self/task"); }
-size_t descriptors() { return entriesOf("/proc/self/fd") - 1; } // less the one reading it
+using testing_support::descriptorCount;
+using testing_support::threadCount;
 
 // How the faulted run must end: whether it still succeeds (a stall shorter
 // than the wait, noise the reader skips) and what the user is shown.
@@ -57,8 +45,8 @@ void PrintTo(const FaultCase &c, std::ostream *out)
     *out << c.label;
 }
 
-// The wait each operation's exchange allows at most, at the fixture's delay
-// factor, and what a stall must outlast.
+// The operations' waits at a tenth of their usual length, and a stall that
+// outlasts each of them.
 constexpr int kDelayPercent = 10;
 constexpr int kStallMs = 2500;
 constexpr std::chrono::milliseconds kStallLimit{1000};
@@ -73,8 +61,8 @@ protected:
         phoneStore = pattern;
         stallLimit = kStallLimit;
         prompt.answer = false; // no slow retry: the fault is seen as it is
-        baseThreads = threads();
-        baseDescriptors = descriptors();
+        baseThreads = threadCount();
+        baseDescriptors = descriptorCount();
     }
     void TearDown() override
     {
@@ -184,7 +172,10 @@ TEST_P(FaultInjection, EndsInTimeAndLosesNothing)
 
     EXPECT_EQ(succeeded, c.expected.succeeds);
     EXPECT_EQ(shown(), c.expected.shown);
-    EXPECT_LT(took, 2 * std::chrono::milliseconds(kStallMs) + 4s) << "within the operation's waits";
+    // At this delay factor the longest chain of waits of any operation (a
+    // single send's data phase: the stall limit, the drain and the
+    // acknowledgment) is under 3 s.
+    EXPECT_LT(took, 5s) << "within the operation's waits";
     // A retrieval that failed keeps the old file and leaves no piece of the new one.
     if (!(c.op == Op::Retrieval && succeeded)) {
         EXPECT_EQ(files(), before);
@@ -204,9 +195,11 @@ TEST_P(FaultInjection, EndsInTimeAndLosesNothing)
 
     disconnect();
     pty.reset();
-    EXPECT_TRUE(testing_support::eventually([&] { return threads() <= baseThreads; }, 5s))
-        << threads() << " threads, " << baseThreads << " before";
-    EXPECT_EQ(descriptors(), baseDescriptors);
+    if (testing_support::kThreadCountsHold) {
+        EXPECT_TRUE(testing_support::eventually([&] { return threadCount() <= baseThreads; }, 5s))
+            << threadCount() << " threads, " << baseThreads << " before";
+    }
+    EXPECT_EQ(descriptorCount(), baseDescriptors);
 }
 
 using K = FaultKind;
