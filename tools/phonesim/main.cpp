@@ -94,6 +94,12 @@ data-phase faults, N counting data bytes after CONNECT either way:
   --no-ack              above 19200 bps swallow the data of +KPSW and
                         +KDOBJ and answer nothing
   --line-rate=N         read and send at most N bytes a second (0: no limit)
+  --fault=CMD:KIND:WHEN[:N[:MS]]
+                        the Nth answer (1) to CMD (+KPSR, AT, identify,
+                        still...) is cut (the phone hangs up), stalls for MS
+                        milliseconds (1000) or gets noise, WHEN: reply
+                        (before it), connect (inside CONNECT), data (half-way)
+                        or end (before its closing line)
 other:
   --link PATH           also make PATH a symbolic link to the terminal
   --verbose             log each command and answer to stderr
@@ -105,7 +111,7 @@ enum Option {
     kSilent, kGarbage, kSeed, kWrongImei, kHangup, kIncompatible, kNoBinary, kPieces, kPieceGap,
     kFormats, kCapabilityCount, kRawFormats, kFailCommand, kLink, kVerbose, kHelp,
     kCmee, kStore, kStoreLimit, kObject, kPhoto, kEmptyOk, kByteTitles, kRefuseAdpcm,
-    kDataStall, kDataHangup, kDataNoise, kDataEnd, kLengthError, kNoAck, kLineRate,
+    kDataStall, kDataHangup, kDataNoise, kDataEnd, kLengthError, kNoAck, kLineRate, kFault,
 };
 
 const option kOptions[] = {
@@ -151,6 +157,7 @@ const option kOptions[] = {
     {"length-error", required_argument, nullptr, kLengthError},
     {"no-ack", no_argument, nullptr, kNoAck},
     {"line-rate", required_argument, nullptr, kLineRate},
+    {"fault", required_argument, nullptr, kFault},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -303,6 +310,38 @@ void setDataStall(const std::string &arg, PhoneOptions &o)
                         : static_cast<int>(wholeNumber(arg.substr(colon + 1).c_str(), "data-stall"));
 }
 
+// --fault=CMD:KIND:WHEN[:N[:MS]]
+void setFault(const std::string &arg, PhoneOptions &o)
+{
+    std::vector<std::string> parts;
+    for (size_t start = 0;;) {
+        const size_t colon = arg.find(':', start);
+        parts.push_back(arg.substr(start, colon - start));
+        if (colon == std::string::npos)
+            break;
+        start = colon + 1;
+    }
+    if (parts.size() < 3 || parts.size() > 5)
+        fail("--fault wants CMD:KIND:WHEN[:N[:MS]], not '" + arg + "'");
+    const std::pair<const char *, phonesim::FaultKind> kinds[] = {
+        {"cut", phonesim::FaultKind::Cut}, {"stall", phonesim::FaultKind::Stall}, {"noise", phonesim::FaultKind::Noise}};
+    const std::pair<const char *, phonesim::FaultPhase> phases[] = {{"reply", phonesim::FaultPhase::BeforeReply},
+                                                                    {"connect", phonesim::FaultPhase::InConnect},
+                                                                    {"data", phonesim::FaultPhase::InData},
+                                                                    {"end", phonesim::FaultPhase::BeforeEnd}};
+    phonesim::ExchangeFault fault;
+    fault.command = parts[0];
+    const auto kind = std::find_if(std::begin(kinds), std::end(kinds), [&](auto &k) { return parts[1] == k.first; });
+    const auto phase = std::find_if(std::begin(phases), std::end(phases), [&](auto &p) { return parts[2] == p.first; });
+    if (kind == std::end(kinds) || phase == std::end(phases))
+        fail("--fault: KIND is cut, stall or noise and WHEN reply, connect, data or end, not '" + arg + "'");
+    fault.kind = kind->second;
+    fault.phase = phase->second;
+    fault.occurrence = parts.size() > 3 ? static_cast<int>(wholeNumber(parts[3].c_str(), "fault")) : 1;
+    fault.stallMs = parts.size() > 4 ? static_cast<int>(wholeNumber(parts[4].c_str(), "fault")) : 1000;
+    o.fault = std::move(fault);
+}
+
 phonesim::DataEnd dataEnd(const std::string &name)
 {
     if (name == "nocarrier")
@@ -373,6 +412,7 @@ bool applyPhoneOption(int option, const char *arg, PhoneOptions &o)
     case kLengthError: o.retrievalLengthError = signedNumber(arg, "length-error"); break;
     case kNoAck: o.noAckAboveLowSpeed = true; break;
     case kLineRate: o.lineRate = static_cast<uint32_t>(wholeNumber(arg, "line-rate")); break;
+    case kFault: setFault(arg, o); break;
     default: return false;
     }
     return true;
