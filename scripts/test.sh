@@ -14,9 +14,16 @@ quillora_install_missing sox libsox-fmt-all ffmpeg \
   desktop-file-utils appstream libxml2-utils man-db groff-base shared-mime-info
 
 jobs=$(nproc)
+# Each stage's time, so that a slow one shows in the CI log.
+stage_start=$SECONDS
+stage() {
+  echo "(took $((SECONDS - stage_start)) s)"
+  stage_start=$SECONDS
+  echo "=== $1 ==="
+}
 run_preset() {
   local preset=$1
-  echo "=== $preset ==="
+  stage "$preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
@@ -27,7 +34,7 @@ bash scripts/check_audio_headers.sh build/debug/app/cli/quillora-cli
 run_preset asan
 run_preset tsan
 
-echo "=== fuzz ==="
+stage fuzz
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"
 for target in build/fuzz/tests/fuzz/*_fuzz; do
@@ -37,6 +44,7 @@ for target in build/fuzz/tests/fuzz/*_fuzz; do
   "$target" -runs=200000 -max_len=4096 -seed=1 "$scratch" "$corpus" 2>&1 | tail -n 2
   rm -rf "$scratch"
 done
-echo "=== package ==="
+stage package
 QUILLORA_PACKAGE_CHECK=auto bash scripts/check_package.sh
+echo "(took $((SECONDS - stage_start)) s; $SECONDS s in all)"
 echo "all tests passed"
