@@ -152,6 +152,34 @@ protected:
         }
     }
 
+    // Whatever the phone holds under the sent title is the whole file.
+    void expectNoPartialObject()
+    {
+        for (const auto &object : stored()) {
+            if (object.title == u"Beach") {
+                EXPECT_TRUE(*object.data == jpeg(5000)) << "a damaged copy of " << object.data->size() << " bytes";
+            }
+        }
+    }
+    // The operation's work is there: the file fetched, the object sent or gone.
+    void expectDone(Op op)
+    {
+        const auto objects = stored();
+        const auto titled = [&](std::u16string_view title) {
+            return std::count_if(objects.begin(), objects.end(), [&](const auto &o) { return o.title == title; });
+        };
+        if (op == Op::Retrieval) {
+            EXPECT_EQ(readFile(folder / "Sun.jpg"), jpeg(3000));
+        }
+        if (op == Op::SendOne || op == Op::SendMany) {
+            EXPECT_GE(titled(u"Beach"), 1);
+        }
+        if (op == Op::Deletion) {
+            EXPECT_EQ(titled(u"Tune"), 0);
+        }
+        expectNoPartialObject();
+    }
+
     fs::path phoneStore;
     size_t baseThreads = 0, baseDescriptors = 0;
     TransferItem item;
@@ -180,6 +208,7 @@ TEST_P(FaultInjection, EndsInTimeAndLosesNothing)
     if (!(c.op == Op::Retrieval && succeeded)) {
         EXPECT_EQ(files(), before);
     }
+    expectNoPartialObject();
     EXPECT_TRUE(connection.phoneLock.try_acquire()) << "the phone lock is free again";
     connection.phoneLock.release();
 
@@ -192,6 +221,7 @@ TEST_P(FaultInjection, EndsInTimeAndLosesNothing)
     }
     prompt.messages.clear();
     EXPECT_TRUE(runOp(c.op)) << "the same operation then succeeds: " << ::testing::PrintToString(shown());
+    expectDone(c.op);
 
     disconnect();
     pty.reset();
