@@ -110,6 +110,12 @@ bool PhoneSession::SendCommand(std::string_view command)
     return sink_.send("\r", 1);
 }
 
+void PhoneSession::Command(std::string_view command)
+{
+    if (!SendCommand(command))
+        throwCode(error_code::kPortUnavailable);
+}
+
 bool PhoneSession::SendBytes(const void *data, size_t length)
 {
     return sink_.send(data, length);

@@ -64,6 +64,10 @@ public:
     // The text (8-bit, already in the code page), then one CR, as two sends;
     // the result of the second.
     bool SendCommand(std::string_view command);
+    // The same for a command whose answer is waited for: throws 5 (the port
+    // is unavailable) at once when the channel can no longer write, as after
+    // the cable is pulled, rather than waiting out the answer's time-out.
+    void Command(std::string_view command);
     bool SendBytes(const void *data, size_t length);
     bool WaitForData(std::chrono::milliseconds timeout);
     // The next non-empty line (at most capacity - 1 characters), or nothing

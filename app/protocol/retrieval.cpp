@@ -296,7 +296,7 @@ std::uint32_t Retrieval::request(const TransferItem &item, const std::string &fo
     if (item.third.find_first_of("\"\r\n") != std::string::npos)
         throw ProtocolError{7};
     progress_.setStep(text(text_id::kRequestingFile));
-    session_.SendCommand("AT+KPSR=\"" + ToCodePage(item.third) + "\"");
+    session_.Command("AT+KPSR=\"" + ToCodePage(item.third) + "\"");
     const auto line = session_.WaitLine(10000, 1024);
     if (!line)
         throw ProtocolError{error_code::kNoReply};
@@ -493,13 +493,15 @@ bool deleteItem(OperationContext &context, TransferProgress &progress, int index
     try {
         if (item.third.find_first_of("\"\r\n") != std::string::npos)
             throw ProtocolError{error_code::kUnexpectedReply};
-        context.session.SendCommand("AT+KPSD=\"" + ToCodePage(item.third) + "\"");
+        context.session.Command("AT+KPSD=\"" + ToCodePage(item.third) + "\"");
         context.session.ExpectLine("OK", static_cast<int>(item.types[0] / 1024 + 7000));
     } catch (const ProtocolError &error) {
         if (error.code != -24) { // -24: the object is gone already
             std::uint32_t id = 65000;
             if (error.code == error_code::kNoReply)
                 id = 65013;
+            else if (error.code == error_code::kPortUnavailable)
+                id = 65009;
             else if (error.code == error_code::kUnexpectedReply || error.code == error_code::kUnexpectedData)
                 id = 65006;
             else if (error.code == error_code::kPhoneErrorBase + 21)

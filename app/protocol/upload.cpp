@@ -167,11 +167,11 @@ bool Upload::lowSpeedRetryApplies() const
 bool Upload::offerLowSpeedRetry(bool batch)
 {
     abortDataMode(batch);
-    session_.SendCommand("AT");
+    session_.Command("AT");
     session_.ExpectLine("OK", 2000);
     if (!context_.prompt.askYesNo(text(text_id::kLowSpeedQuestion)))
         return false;
-    session_.SendCommand("AT+IPR=19200");
+    session_.Command("AT+IPR=19200");
     session_.ExpectLine("OK", 2000);
     // The phone answered at the old speed and listens at the new one now.
     context_.link.setSpeed(kSlowSpeed);
@@ -250,7 +250,7 @@ bool SingleUpload::attempt()
             sendPart(1, progress_.secondType, second.bytes());
         }
         progress_.setStep(text(text_id::kClosingSession));
-        session_.SendCommand("AT+KDOBJ=1,0");
+        session_.Command("AT+KDOBJ=1,0");
         session_.ExpectLine("OK", 15000);
         return !progress_.cancelled();
     } catch (const ProtocolError &error) {
@@ -268,7 +268,7 @@ bool SingleUpload::attempt()
 void SingleUpload::askLimit(std::uint32_t length)
 {
     session_.ClearReplies();
-    session_.SendCommand("AT+KDOBJ?");
+    session_.Command("AT+KDOBJ?");
     const auto line = session_.WaitLine(2000);
     if (!line)
         throw ProtocolError{error_code::kNoReply};
@@ -290,7 +290,7 @@ void SingleUpload::askLimit(std::uint32_t length)
 
 void SingleUpload::openSession()
 {
-    session_.SendCommand("AT+KDOBJ=1,1");
+    session_.Command("AT+KDOBJ=1,1");
     session_.ExpectLine("OK", 2000);
     checkCancel();
     progress_.setStep(text(text_id::kSendingTitle));
@@ -301,11 +301,11 @@ bool SingleUpload::sendTitle()
     const std::u16string title = Utf8ToUtf16(progress_.objectName);
     if (context_.connection.quirks() & phone_quirk::kByteTitles) {
         const std::string bytes = ToCodePage(progress_.objectName);
-        session_.SendCommand(Format("AT+KDOBJ=2,1,3,0,%zu", bytes.size()));
+        session_.Command(Format("AT+KDOBJ=2,1,3,0,%zu", bytes.size()));
         session_.ExpectLine("CONNECT", 2000);
         session_.SendBytes(bytes.data(), bytes.size());
     } else {
-        session_.SendCommand(Format("AT+KDOBJ=2,1,6,0,%zu", 2 * title.size()));
+        session_.Command(Format("AT+KDOBJ=2,1,6,0,%zu", 2 * title.size()));
         const auto line = session_.WaitLine(2000);
         if (!line)
             throw ProtocolError{error_code::kNoReply};
@@ -329,7 +329,7 @@ bool SingleUpload::sendTitle()
 void SingleUpload::sendPart(int part, ObjectType type, std::span<const std::uint8_t> data)
 {
     const auto length = static_cast<std::uint32_t>(data.size());
-    session_.SendCommand(Format("AT+KDOBJ=2,1,%d,%u,%u", part, static_cast<unsigned>(type), length));
+    session_.Command(Format("AT+KDOBJ=2,1,%d,%u,%u", part, static_cast<unsigned>(type), length));
     session_.ExpectLine("CONNECT", 2000);
     context_.link.resetSentBytes();
     session_.SendBytes(data.data(), data.size());
@@ -420,7 +420,7 @@ bool BatchUpload::sendItem(int index, int count)
         progress_.setStep(text(dataStep()));
         const std::string typeName = ToCodePage(std::string(TypeNameOf(item.types[0])));
         checkCancel();
-        session_.SendCommand(Format("AT+KPSW=\"%s\",%u", typeName.c_str(), total));
+        session_.Command(Format("AT+KPSW=\"%s\",%u", typeName.c_str(), total));
         awaitingConnect_ = true;
         session_.ExpectLine("CONNECT", 10000);
         awaitingConnect_ = false;

@@ -232,6 +232,31 @@ TEST_P(FaultInjection, EndsInTimeAndLosesNothing)
     EXPECT_EQ(descriptorCount(), baseDescriptors);
 }
 
+// Once the channel has seen the cable go, an operation fails at once and
+// says the port cannot be reached, instead of waiting for an answer.
+TEST_F(FaultInjection, APulledCableFailsTheNextOperationAtOnce)
+{
+    const std::pair<Op, std::vector<std::string>> cases[] = {
+        {Op::SendOne, {"[65009]"}}, {Op::SendMany, {"[65009]"}}, {Op::Listing, {"[65009]"}},
+        {Op::Retrieval, {"[65009]"}}, {Op::Deletion, {"[65009:5]"}}};
+    for (const auto &[op, message] : cases) {
+        SCOPED_TRACE(static_cast<int>(op));
+        ASSERT_NO_FATAL_FAILURE(start(std::nullopt));
+        ASSERT_NO_FATAL_FAILURE(prepare(op));
+        TRELVIX_COUNTER_TAKE(Comm_Errors);
+        pty.reset(); // the phone, and its end of the line, are gone
+        ASSERT_TRUE(testing_support::eventually([] { return (TRELVIX_COUNTER_READ(Comm_Errors) & TRELVIX_CE_IOE) != 0; }));
+
+        const auto began = Clock::now();
+        EXPECT_FALSE(runOp(op));
+        EXPECT_LT(Clock::now() - began, 500ms);
+        EXPECT_EQ(shown(), message);
+        prompt.messages.clear();
+        disconnect();
+        connection.MarkLost();
+    }
+}
+
 using K = FaultKind;
 using P = FaultPhase;
 
@@ -248,6 +273,8 @@ Expected fails(std::vector<std::string> shown)
 }
 const Expected kNoAnswer = fails({"[65013]"});
 const Expected kNotUnderstood = fails({"[65006]"});
+// The cut is seen while the send waits; what it sends next cannot go out.
+const Expected kPortGone = fails({"[65009]"});
 
 // clang-format off
 const FaultCase kCases[] = {
@@ -265,8 +292,8 @@ const FaultCase kCases[] = {
     // The fourth +KDOBJ of a single send opens the object's data phase.
     {"SendOneCutBeforeReply", Op::SendOne, at("+KDOBJ", 4, K::Cut, P::BeforeReply), kNoAnswer},
     {"SendOneCutInConnect", Op::SendOne, at("+KDOBJ", 4, K::Cut, P::InConnect), kNoAnswer},
-    {"SendOneCutInData", Op::SendOne, at("+KDOBJ", 4, K::Cut, P::InData), kNoAnswer},
-    {"SendOneCutBeforeEnd", Op::SendOne, at("+KDOBJ", 4, K::Cut, P::BeforeEnd), kNoAnswer},
+    {"SendOneCutInData", Op::SendOne, at("+KDOBJ", 4, K::Cut, P::InData), kPortGone},
+    {"SendOneCutBeforeEnd", Op::SendOne, at("+KDOBJ", 4, K::Cut, P::BeforeEnd), kPortGone},
     {"SendOneStallBeforeReply", Op::SendOne, at("+KDOBJ", 4, K::Stall, P::BeforeReply), kNoAnswer},
     // The phone stops reading: over a pty, as over a cable without flow
     // control, the PC's bytes all leave and no answer comes. The user is
@@ -279,8 +306,8 @@ const FaultCase kCases[] = {
 
     {"SendManyCutBeforeReply", Op::SendMany, at("+KPSW", 1, K::Cut, P::BeforeReply), kNoAnswer},
     {"SendManyCutInConnect", Op::SendMany, at("+KPSW", 1, K::Cut, P::InConnect), kNoAnswer},
-    {"SendManyCutInData", Op::SendMany, at("+KPSW", 1, K::Cut, P::InData), kNoAnswer},
-    {"SendManyCutBeforeEnd", Op::SendMany, at("+KPSW", 1, K::Cut, P::BeforeEnd), kNoAnswer},
+    {"SendManyCutInData", Op::SendMany, at("+KPSW", 1, K::Cut, P::InData), kPortGone},
+    {"SendManyCutBeforeEnd", Op::SendMany, at("+KPSW", 1, K::Cut, P::BeforeEnd), kPortGone},
     {"SendManyStallBeforeReply", Op::SendMany, at("+KPSW", 1, K::Stall, P::BeforeReply), kNoAnswer},
     // As for the single send; declining the slow retry takes the object as
     // acknowledged, which is what a phone that never answers above 19200
