@@ -326,46 +326,6 @@ std::optional<std::vector<ListedObject>> resolveNames(const QStringList &names,
 
 // --- get ---
 
-class ReceiveSource final : public ItemSource {
-public:
-    ReceiveSource(const std::vector<ListedObject> &objects, std::string folder, TransferQuestions &questions)
-        : objects_(objects), folder_(std::move(folder)), questions_(questions)
-    {
-    }
-    int restart(TransferProgress &) override { return static_cast<int>(objects_.size()); }
-    bool fetch(TransferProgress &progress, int index, TransferItem &item) override
-    {
-        if (progress.cancelled() || index < 1 || index > static_cast<int>(objects_.size()))
-            return false;
-        const ListedObject &o = objects_[static_cast<size_t>(index - 1)];
-        item.name = o.fileName;
-        item.path = JoinInFolder(folder_, o.fileName);
-        item.third = o.object.phoneName;
-        item.types[0] = o.object.objectType;
-        if (!replaceAll_ && QFileInfo::exists(qt(item.path))) {
-            progress.setObjectName(item.name);
-            std::string renamed;
-            switch (questions_.confirmReplace(item.path, renamed)) {
-            case ReplaceAnswer::All: replaceAll_ = true; break;
-            case ReplaceAnswer::Yes: break;
-            case ReplaceAnswer::Rename:
-                item.path = renamed;
-                item.name = utf8(QFileInfo(qt(renamed)).fileName());
-                break;
-            case ReplaceAnswer::Skip: return false;
-            case ReplaceAnswer::Cancel: progress.cancelRequested = true; return false;
-            }
-        }
-        return true;
-    }
-    void done(TransferProgress &, int) override {}
-
-private:
-    const std::vector<ListedObject> &objects_;
-    std::string folder_;
-    TransferQuestions &questions_;
-    bool replaceAll_ = false;
-};
 
 PcmChoice pcmFromSetting(const SettingsStore &settings, const IntSetting &setting)
 {
@@ -616,6 +576,38 @@ int RunPhoneCommand(const CliOptions &options, CommandEnvironment &env)
     if (code == exit_code::kSuccess && prompt.errorCount() > 0)
         code = exit_code::kFailed;
     return code;
+}
+
+ReceiveSource::ReceiveSource(const std::vector<ListedObject> &objects, std::string folder,
+                             TransferQuestions &questions)
+    : objects_(objects), folder_(std::move(folder)), questions_(questions)
+{
+}
+
+bool ReceiveSource::fetch(TransferProgress &progress, int index, TransferItem &item)
+{
+    if (progress.cancelled() || index < 1 || index > static_cast<int>(objects_.size()))
+        return false;
+    const ListedObject &o = objects_[static_cast<size_t>(index - 1)];
+    item.name = o.fileName;
+    item.path = JoinInFolder(folder_, o.fileName);
+    item.third = o.object.phoneName;
+    item.types[0] = o.object.objectType;
+    if (!replaceAll_ && QFileInfo::exists(qt(item.path))) {
+        progress.setObjectName(item.name);
+        std::string renamed;
+        switch (questions_.confirmReplace(item.path, renamed)) {
+        case ReplaceAnswer::All: replaceAll_ = true; break;
+        case ReplaceAnswer::Yes: break;
+        case ReplaceAnswer::Rename:
+            item.path = renamed;
+            item.name = utf8(QFileInfo(qt(renamed)).fileName());
+            break;
+        case ReplaceAnswer::Skip: return false;
+        case ReplaceAnswer::Cancel: progress.cancelRequested = true; return false;
+        }
+    }
+    return true;
 }
 
 } // namespace quillora::cli

@@ -8,6 +8,7 @@
 
 #include "cli_options.h"
 #include "phone_listing.h"
+#include "phone_operations.h"
 
 #include <string>
 #include <vector>
@@ -59,6 +60,22 @@ private:
     std::vector<ListedObject> &objects_;
     int group_ = 0;
     int inGroup_ = 0;
+};
+
+// The listed objects get fetches into a folder, asking before a file there
+// is replaced.
+class ReceiveSource final : public ItemSource {
+public:
+    ReceiveSource(const std::vector<ListedObject> &objects, std::string folder, TransferQuestions &questions);
+    int restart(TransferProgress &) override { return static_cast<int>(objects_.size()); }
+    bool fetch(TransferProgress &progress, int index, TransferItem &item) override;
+    void done(TransferProgress &, int) override {}
+
+private:
+    const std::vector<ListedObject> &objects_;
+    std::string folder_;
+    TransferQuestions &questions_;
+    bool replaceAll_ = false;
 };
 
 } // namespace quillora::cli
