@@ -21,7 +21,10 @@ namespace {
 
 using namespace std::chrono_literals;
 using detect_support::endDetection;
+using detect_support::acceptPhone;
 using detect_support::g_log;
+using detect_support::g_taken;
+using detect_support::nameOf;
 using phonesim::ExchangeFault;
 using phonesim::FaultKind;
 using phonesim::FaultPhase;
@@ -31,21 +34,6 @@ using testing_support::useCandidatePaths;
 
 constexpr const char *kImei = "351234567890123";
 
-
-std::string nameOf(const std::string &path)
-{
-    return path.substr(5);
-}
-
-std::unique_ptr<TrelvixPort> g_taken;
-
-int acceptPhone(int code, DetectResult *r)
-{
-    if (code != TRELVIX_STATUS_READY)
-        return 0;
-    g_taken.reset(r->port);
-    return 1;
-}
 
 class FaultedDetection : public ::testing::Test {
 protected:

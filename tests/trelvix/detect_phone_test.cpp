@@ -21,29 +21,15 @@ namespace {
 
 using namespace std::chrono_literals;
 using detect_support::endDetection;
+using detect_support::acceptPhone;
 using detect_support::g_log;
+using detect_support::g_taken;
+using detect_support::nameOf;
 using detect_support::Status;
 using phonesim::PhoneOptions;
 using phonesim::PtyPhone;
 using phonesim::SimState;
 using testing_support::useCandidatePaths;
-
-// What detection shows for a port: the path below /dev ("pts/3").
-std::string nameOf(const std::string &path)
-{
-    return path.substr(5);
-}
-
-// Holds a handed-over port until the test ends.
-std::unique_ptr<TrelvixPort> g_taken;
-
-int acceptPhone(int code, DetectResult *r)
-{
-    if (code != TRELVIX_STATUS_READY)
-        return 0;
-    g_taken.reset(r->port);
-    return 1;
-}
 
 class PhoneDetection : public ::testing::Test {
 protected:

@@ -72,4 +72,14 @@ void endDetection()
     trelvix::setPortOpener({});
 }
 
+std::unique_ptr<TrelvixPort> g_taken;
+
+int acceptPhone(int code, DetectResult *record)
+{
+    if (code != TRELVIX_STATUS_READY)
+        return 0;
+    g_taken.reset(record->port);
+    return 1;
+}
+
 } // namespace detect_support

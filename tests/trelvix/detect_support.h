@@ -11,6 +11,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -56,5 +57,16 @@ extern StatusLog g_log;
 // Restores the machine's own port list and opener, and waits for every
 // detection thread of the test to end.
 void endDetection();
+
+// What detection shows for a port: the path below /dev ("pts/3").
+inline std::string nameOf(const std::string &path)
+{
+    return path.substr(5);
+}
+
+// The port a ready phone was handed over on, held until the test lets it go.
+extern std::unique_ptr<TrelvixPort> g_taken;
+// A status answer that takes the first ready phone into g_taken.
+int acceptPhone(int code, DetectResult *record);
 
 } // namespace detect_support
