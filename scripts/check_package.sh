@@ -12,6 +12,8 @@
 # QUILLORA_PACKAGE_CHECK=auto (as scripts/test.sh runs it) a machine that
 # allows no chroot skips the check with a note instead of failing.
 # Usage: scripts/check_package.sh [BUILD_DIR]
+# Without BUILD_DIR the packages are built in build/package (RelWithDebInfo,
+# as they are released); a BUILD_DIR already configured is used as it is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${QUILLORA_PACKAGE_CHECK:-on}" = auto ]; then
@@ -30,8 +32,14 @@ build=${1:-build/package}
 [[ $build = /* ]] || build=$PWD/$build
 
 echo "=== packages ==="
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
-  -DQUILLORA_TESTS=OFF -DQUILLORA_BENCH=OFF -DQUILLORA_WERROR=ON >/dev/null
+if [ -f "$build/CMakeCache.txt" ] && [ "$build" != "$PWD/build/package" ]; then
+  # A tree of the caller's (the test script's Debug tree, to spare a build):
+  # only the prefix the packages install under changes.
+  cmake -S . -B "$build" -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+else
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+    -DQUILLORA_TESTS=OFF -DQUILLORA_BENCH=OFF -DQUILLORA_WERROR=ON >/dev/null
+fi
 cmake --build "$build" -j "$(nproc)"
 rm -f "$build"/*.deb "$build"/*.tar.gz
 (cd "$build" && cpack -G DEB >/dev/null && cpack --config CPackSourceConfig.cmake >/dev/null)
