@@ -41,7 +41,8 @@ for target in build/fuzz/tests/fuzz/*_fuzz; do
   corpus=tests/fuzz/corpus/$(basename "$target" _fuzz)
   # New inputs go to a scratch directory, so the seeds in the tree stay as committed.
   scratch=$(mktemp -d)
-  "$target" -runs=200000 -max_len=4096 -seed=1 "$scratch" "$corpus" 2>&1 | tail -n 2
+  echo -n "$(basename "$target"): "
+  "$target" -runs=100000 -max_len=4096 -seed=1 "$scratch" "$corpus" 2>&1 | tail -n 1
   rm -rf "$scratch"
 done
 stage package

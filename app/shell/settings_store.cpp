@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace quillora {
@@ -30,8 +31,13 @@ SettingsStore::SettingsStore(const QString& filePath)
     : path_(filePath), settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
 {
     const bool exists = QFileInfo::exists(filePath);
-    settings_->allKeys(); // QSettings parses on first use; the status comes with it
-    if (exists && (settings_->status() != QSettings::NoError || !QFileInfo(filePath).isReadable())) {
+    const QStringList keys = settings_->allKeys(); // QSettings parses on first use; the status comes with it
+    // A key with an empty name ("=x" in a section) is none of ours, and
+    // QSettings writes some back in a form it cannot read ("=x" under
+    // "[a/b]" becomes "b\=x" under "[a]"): after our next write the next
+    // start would find the whole file damaged.
+    const bool emptyName = std::any_of(keys.begin(), keys.end(), [](const QString& k) { return k.endsWith(u'/'); });
+    if (exists && (settings_->status() != QSettings::NoError || emptyName || !QFileInfo(filePath).isReadable())) {
         damaged_ = true;
         warn(QStringLiteral("the settings file %1 cannot be read; the defaults are used").arg(filePath));
     }

@@ -6,6 +6,7 @@
 // frame scan and the conversion. The frames are counted here a second way,
 // by the RFC's rules, and the WAV's size and header must agree with that.
 
+#include "fuzz_check.h"
 #include "amr_convert.h"
 
 #include <cstdlib>
@@ -13,12 +14,6 @@
 #include <vector>
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        abort();
-}
 
 std::uint32_t le(const std::vector<std::uint8_t> &b, std::size_t at, int width)
 {

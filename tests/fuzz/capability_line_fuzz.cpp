@@ -5,6 +5,7 @@
 // line parser; the first byte picks the category. Every row must be one
 // well-formed table row whatever the phone sent.
 
+#include "fuzz_check.h"
 #include "capabilities.h"
 #include "text_source.h"
 
@@ -29,12 +30,6 @@ struct Texts : quillora::TextSource {
         return out;
     }
 };
-
-void check(bool condition)
-{
-    if (!condition)
-        abort();
-}
 
 size_t count(const std::string &text, std::string_view what)
 {

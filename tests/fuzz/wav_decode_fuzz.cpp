@@ -7,6 +7,7 @@
 // exactly: its header's sizes are its own, and a compressed image decodes
 // again. ASan/UBSan catch any read outside the bytes given.
 
+#include "fuzz_check.h"
 #include "adpcm_codec.h"
 #include "wav_container.h"
 #include "wav_convert.h"
@@ -18,12 +19,6 @@ namespace {
 
 using namespace quillora::audio;
 using Bytes = std::vector<std::uint8_t>;
-
-void check(bool condition)
-{
-    if (!condition)
-        abort();
-}
 
 std::uint32_t field(const Bytes &b, std::size_t at, int width)
 {

@@ -145,6 +145,25 @@ TEST_F(SettingsTest, ADamagedFileGivesDefaultsAndIsKeptAside)
     EXPECT_EQ(readFile(path() + QStringLiteral(".damaged.1")), damaged + "again");
 }
 
+TEST_F(SettingsTest, AKeyWithAnEmptyNameIsNotWrittenBackUnreadable)
+{
+    const QByteArray odd("[Settings]\nShowSplash=0\n[Settings/Extra]\n=x\n");
+    writeFile(odd);
+    {
+        SettingsStore store(path());
+        EXPECT_TRUE(store.damaged());
+        ASSERT_TRUE(writeSetting(store, setting::Category, 3));
+    }
+    EXPECT_EQ(readFile(path() + QStringLiteral(".damaged")), odd);
+    // As the next start reads it: QSettings keeps what it parsed of a path
+    // for the rest of the process, so the file goes under another name.
+    const QString later = dir_.filePath(QStringLiteral("later.conf"));
+    ASSERT_TRUE(QFile::copy(path(), later));
+    SettingsStore next(later);
+    EXPECT_FALSE(next.damaged());
+    EXPECT_EQ(readSetting(next, setting::Category), 3);
+}
+
 TEST_F(SettingsTest, AWriteThatCannotReachTheDiskReportsFailure)
 {
     // The store's folder is a file: nothing can be written below it.
