@@ -14,6 +14,9 @@ quillora_install_missing sox libsox-fmt-all ffmpeg \
   desktop-file-utils appstream libxml2-utils man-db groff-base shared-mime-info
 
 jobs=$(nproc)
+# Most tests wait on the line or a timer rather than compute, so twice as
+# many run side by side as there are cores.
+test_jobs=$((2 * jobs))
 # Each stage's time, so that a slow one shows in the CI log.
 stage_start=$SECONDS
 stage() {
@@ -26,7 +29,7 @@ run_preset() {
   stage "$preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
-  ctest --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$test_jobs"
 }
 
 run_preset debug

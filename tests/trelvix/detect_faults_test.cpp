@@ -144,33 +144,41 @@ INSTANTIATE_TEST_SUITE_P(
 // wait says the phone has gone, within that wait; noise before the answer
 // does not hide the phone. Once the stalled phone has caught up, it is
 // still there.
-TEST_F(FaultedDetection, StillCheckAnswersInTime)
-{
-    struct Case {
-        FaultKind kind;
-        int expected;
-    };
-    for (const Case c : {Case{FaultKind::Noise, 1}, Case{FaultKind::Cut, 0}, Case{FaultKind::Stall, 0}}) {
-        SCOPED_TRACE(static_cast<int>(c.kind));
-        g_log.reset(acceptPhone);
-        phone = std::make_unique<PtyPhone>(options(ExchangeFault{"still", 1, c.kind, FaultPhase::BeforeReply, 6500}));
-        useCandidatePaths({phone->slavePath()});
-        TrelvixAsync(TRELVIX_FLAG_CONTINUOUS | TRELVIX_FLAG_HAND_OVER, detect_support::StatusLog::callback);
-        ASSERT_TRUE(g_log.waitFor(TRELVIX_STATUS_READY, nameOf(phone->slavePath()), 20s));
-        ASSERT_TRUE(trelvix::waitForDetectionThreads(5s));
-        ASSERT_EQ(Comm_Start(g_taken.get(), [](const char *, uint32_t) { return 1; }, 0), 1);
+struct StillFault {
+    const char *label;
+    FaultKind kind;
+    int expected;
+};
 
-        const auto start = std::chrono::steady_clock::now();
-        EXPECT_EQ(Trelvix_Still(kImei), c.expected);
-        EXPECT_LT(std::chrono::steady_clock::now() - start, 7s) << "the check's own wait is 6 s";
-        if (c.kind == FaultKind::Stall) {
-            ASSERT_TRUE(phone->waitIdle(10s));
-            EXPECT_EQ(Trelvix_Still(kImei), 1) << "the late answer is not taken for the next check's";
-        }
-        Comm_Stop(0);
-        g_taken.reset();
-        phone.reset();
+void PrintTo(const StillFault &c, std::ostream *out)
+{
+    *out << c.label;
+}
+
+class StillFaults : public FaultedDetection, public ::testing::WithParamInterface<StillFault> {};
+
+TEST_P(StillFaults, AnswerWithinTheCheckWait)
+{
+    const StillFault &c = GetParam();
+    phone = std::make_unique<PtyPhone>(options(ExchangeFault{"still", 1, c.kind, FaultPhase::BeforeReply, 6500}));
+    useCandidatePaths({phone->slavePath()});
+    TrelvixAsync(TRELVIX_FLAG_CONTINUOUS | TRELVIX_FLAG_HAND_OVER, detect_support::StatusLog::callback);
+    ASSERT_TRUE(g_log.waitFor(TRELVIX_STATUS_READY, nameOf(phone->slavePath()), 20s));
+    ASSERT_TRUE(trelvix::waitForDetectionThreads(5s));
+    ASSERT_EQ(Comm_Start(g_taken.get(), [](const char *, uint32_t) { return 1; }, 0), 1);
+
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Trelvix_Still(kImei), c.expected);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 7s) << "the check's own wait is 6 s";
+    if (c.kind == FaultKind::Stall) {
+        ASSERT_TRUE(phone->waitIdle(10s));
+        EXPECT_EQ(Trelvix_Still(kImei), 1) << "the late answer is not taken for the next check's";
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(, StillFaults,
+                         ::testing::Values(StillFault{"Noise", FaultKind::Noise, 1}, StillFault{"Cut", FaultKind::Cut, 0},
+                                           StillFault{"Stall", FaultKind::Stall, 0}),
+                         [](const auto &info) { return std::string(info.param.label); });
 
 } // namespace
