@@ -176,8 +176,7 @@ void ListGroup(PhoneSession &session, int group, bool showHidden, PhoneObjectSin
     // go into one list.
     for (const std::string_view name : CategoryInfo(category).phoneNames) {
         session.ClearReplies();
-        if (!session.SendCommand("AT+CSCS=\"UCS2\";+KPSL=\"" + std::string(name) + "\",1"))
-            throw ProtocolError{error_code::kPortUnavailable};
+        session.Command("AT+CSCS=\"UCS2\";+KPSL=\"" + std::string(name) + "\",1");
         for (;;) {
             const auto line = session.WaitLine(kListingLineMs, kListingLineCapacity);
             if (!line)
