@@ -9,10 +9,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <mutex>
 #include <poll.h>
 #include <pty.h>
 #include <string>
@@ -90,10 +92,17 @@ pid_t spawn(const char *const argv[], int stdinFd, int stdoutFd)
     return pid;
 }
 
-std::atomic<size_t> g_received{0};
+// What the receive callback counted, and a wake-up when it reaches the
+// payload, so that the benchmark thread does not poll beside the reader.
+std::mutex g_mutex;
+std::condition_variable g_arrived;
+size_t g_received = 0;
 int countReceived(const char *, uint32_t length)
 {
+    std::lock_guard lock(g_mutex);
     g_received += length;
+    if (g_received >= kPayload)
+        g_arrived.notify_one();
     return 1;
 }
 
@@ -137,10 +146,14 @@ void BM_ChannelReceive(benchmark::State &state)
     Comm_Start(trelvix::adoptPosixPort(pty.slave).release(), countReceived, 0);
     pty.slave = -1;
     for (auto _ : state) {
-        g_received = 0;
+        {
+            std::lock_guard lock(g_mutex);
+            g_received = 0;
+        }
         fill(pty.master, payload());
-        while (g_received < payload().size())
-            usleep(100);
+        std::unique_lock lock(g_mutex);
+        if (!g_arrived.wait_for(lock, std::chrono::seconds(30), [] { return g_received >= kPayload; }))
+            std::abort();
     }
     Comm_Stop(1);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * payload().size()));

@@ -9,7 +9,7 @@
 //     through a pty;
 //   - the peak resident memory added by retrieving a 64 MiB object (and an
 //     8 MiB one, to show it does not grow with the object).
-// usage: transfer_bench [--throttled-bytes N] [--skip-throttled]
+// usage: transfer_bench [--throttled-bytes N] [--skip-throttled] [--rounds N]
 
 #include "connection_state.h"
 #include "simulated_phone.h"
@@ -23,6 +23,7 @@
 #include "transfer.h"
 #include "trelvix.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -216,6 +217,12 @@ double plainPtyCopy(size_t bytes)
     return t;
 }
 
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 long peakKiB()
 {
     std::ifstream status("/proc/self/status");
@@ -263,11 +270,14 @@ int main(int argc, char **argv)
 {
     size_t throttledBytes = 1u << 20;
     bool throttled = true;
+    int rounds = 5;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--throttled-bytes") && i + 1 < argc)
             throttledBytes = std::strtoul(argv[++i], nullptr, 10);
         else if (!std::strcmp(argv[i], "--skip-throttled"))
             throttled = false;
+        else if (!std::strcmp(argv[i], "--rounds") && i + 1 < argc)
+            rounds = std::max(1, std::atoi(argv[++i]));
     }
     const fs::path work = fs::temp_directory_path() / ("quillora-transfer-bench-" + std::to_string(getpid()));
     fs::create_directories(work);
@@ -283,13 +293,22 @@ int main(int argc, char **argv)
         std::printf("%-44s %10.1f s %10.1f s\n", "retrieval time / line time", t.receive, ideal);
     }
     // Large enough that the upload's 50 ms progress poll is not the measure.
+    // A pty's speed drifts with the machine's load by a factor of two or
+    // more between runs: ours and the plain copy take turns, and the medians
+    // of the rounds are compared.
     const size_t fast = 16u << 20;
-    const Timing u = roundTrip(work, fast, 0);
-    const double copy = plainPtyCopy(fast);
-    std::printf("%-44s %8.1f MB/s %8.1f MB/s\n", "send unthrottled / plain pty copy", fast / u.send / 1e6,
+    std::vector<double> sends, receives, copies;
+    for (int round = 0; round < rounds; ++round) {
+        const Timing u = roundTrip(work, fast, 0);
+        sends.push_back(u.send);
+        receives.push_back(u.receive);
+        copies.push_back(plainPtyCopy(fast));
+    }
+    const double copy = median(copies);
+    std::printf("%-44s %8.1f MB/s %8.1f MB/s\n", "send unthrottled / plain pty copy", fast / median(sends) / 1e6,
                 fast / copy / 1e6);
-    std::printf("%-44s %8.1f MB/s %8.1f MB/s\n", "retrieval unthrottled / plain pty copy", fast / u.receive / 1e6,
-                fast / copy / 1e6);
+    std::printf("%-44s %8.1f MB/s %8.1f MB/s\n", "retrieval unthrottled / plain pty copy",
+                fast / median(receives) / 1e6, fast / copy / 1e6);
     const Peak small = retrievalPeak(work, 8u << 20);
     const Peak large = retrievalPeak(work, 64u << 20);
     std::printf("%-44s %9ld KiB %9ld KiB\n", "peak RSS growth, 64 MiB / 8 MiB retrieval", large.growth,

@@ -11,17 +11,17 @@ import sys
 
 
 def gbench(path):
-    """name -> benchmark entry of a Google Benchmark JSON file."""
-    data = json.loads(pathlib.Path(path).read_text())
-    return {b["name"]: b for b in data["benchmarks"]}
+    """The benchmark entries of a Google Benchmark JSON file."""
+    return json.loads(pathlib.Path(path).read_text())["benchmarks"]
 
 
 def find(benches, name):
-    """The entry called `name`, whatever run suffix ("/real_time") it got."""
-    for full, entry in benches.items():
-        if full == name or full.startswith(name + "/"):
-            return entry
-    return None
+    """The entry called `name`, whatever run suffix ("/real_time") it got:
+    the median of its repetitions when it was repeated."""
+    runs = [b for b in benches if b.get("run_name", b["name"]) == name or
+            b.get("run_name", b["name"]).startswith(name + "/")]
+    medians = [b for b in runs if b.get("aggregate_name") == "median"]
+    return (medians or runs or [None])[0]
 
 
 def transfer_rows(text):

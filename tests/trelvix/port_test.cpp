@@ -13,6 +13,8 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <future>
+#include <string>
 #include <thread>
 #include <unistd.h>
 
@@ -98,6 +100,48 @@ TEST(PosixPort, ReadWaitsForItsTimeoutThenGivesUp)
     auto r = port->read(two, sizeof two, nullptr);
     EXPECT_EQ(r.status, trelvix::IoResult::Ok);
     EXPECT_EQ(std::string(two, r.count), "ab");
+}
+
+// An opened port reads with VMIN 0, where an empty line reads as 0 bytes,
+// the same as a closed far end: only the poll can tell them apart.
+TEST(PosixPort, AnOpenedPortTakesAnEmptyLineForSilenceNotAHangup)
+{
+    PtyPair pty;
+    auto opened = trelvix::openPosixPort(pty.slavePath());
+    ASSERT_TRUE(opened.port);
+    opened.port->setTimeouts({50, 0});
+    char buffer[8];
+    EXPECT_EQ(opened.port->read(buffer, sizeof buffer, nullptr).status, trelvix::IoResult::TimedOut);
+    pty.write("ab");
+    auto r = opened.port->read(buffer, sizeof buffer, nullptr);
+    ASSERT_EQ(r.status, trelvix::IoResult::Ok);
+    EXPECT_EQ(std::string(buffer, r.count), "ab");
+    pty.closeMaster();
+    EXPECT_EQ(opened.port->read(buffer, sizeof buffer, nullptr).status, trelvix::IoResult::Hangup);
+}
+
+// A caller may hand over a blocking descriptor; its reads and writes must
+// still end at their time-outs.
+TEST(PosixPort, AnAdoptedBlockingDescriptorStillTimesOut)
+{
+    PtyPair pty;
+    const int fd = pty.releaseSlave();
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    auto port = trelvix::adoptPosixPort(fd);
+    port->setTimeouts({50, 100});
+    auto io = std::async(std::launch::async, [&] {
+        char c;
+        const auto read = port->read(&c, 1, nullptr).status;
+        const std::string big(1 << 20, 'x');
+        return std::pair(read, port->write(big.data(), big.size(), nullptr).status);
+    });
+    if (io.wait_for(5s) != std::future_status::ready) {
+        ADD_FAILURE() << "a read or write blocked past its time-out";
+        pty.closeMaster(); // the far end going away ends the blocked call
+    }
+    const auto [read, write] = io.get();
+    EXPECT_EQ(read, trelvix::IoResult::TimedOut);
+    EXPECT_EQ(write, trelvix::IoResult::TimedOut);
 }
 
 TEST(PosixPort, StopEventBreaksAReadWithoutTimeout)

@@ -25,7 +25,8 @@ TRELVIX_API uint32_t Comm_Errors = 0;
 namespace trelvix {
 namespace {
 
-constexpr size_t kReadChunk = 1024;
+constexpr size_t kReadChunk = 1024; // the most one receive callback gets
+constexpr size_t kReadBuffer = 4 * kReadChunk; // the driver's input queue
 constexpr size_t kWriteChunk = 4096;
 constexpr size_t kMaxQueued = 10000; // requests waiting for the writer
 constexpr auto kThreadEndLimit = std::chrono::milliseconds(10000);
@@ -89,16 +90,30 @@ void cutCable(ChannelState &state)
     state.requestStop();
 }
 
+// Hands what one read returned to the receive callback, a chunk at a time;
+// false when the callback asks the reader to stop.
+bool deliver(ChannelState &state, const char *bytes, size_t count)
+{
+    for (size_t done = 0; done < count; done += kReadChunk) {
+        TrelvixReceiveFn receive = state.receive.load();
+        const auto chunk = static_cast<uint32_t>(std::min(kReadChunk, count - done));
+        if (!receive || receive(bytes + done, chunk) == 0)
+            return false;
+    }
+    return true;
+}
+
 void readerLoop(std::shared_ptr<ChannelState> state)
 {
-    char buffer[kReadChunk];
+    // One read takes all the driver holds (a streaming phone fills it
+    // between two wake-ups); the callback still gets at most 1024 bytes.
+    char buffer[kReadBuffer];
     Port &port = *state->port;
     while (!state->stop.isSet()) {
         IoResult r = port.read(buffer, sizeof buffer, &state->stop);
         addErrors(port.takeLineErrors());
         if (r.status == IoResult::Ok) {
-            TrelvixReceiveFn receive = state->receive.load();
-            if (!receive || receive(buffer, static_cast<uint32_t>(r.count)) == 0)
+            if (!deliver(*state, buffer, r.count))
                 break;
         } else if (r.status == IoResult::Hangup || r.status == IoResult::Failed) {
             cutCable(*state);

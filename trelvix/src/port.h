@@ -106,8 +106,8 @@ struct OpenResult {
 // Opens a serial device for exclusive use and puts it in raw mode at 115200
 // 8N1 with no flow control.
 OpenResult openPosixPort(const std::string &path);
-// Takes over an already open descriptor (a pty in tests); it is closed with
-// the port.
+// Takes over an already open descriptor (a pty in tests), made non-blocking;
+// it is closed with the port.
 std::unique_ptr<Port> adoptPosixPort(int fd);
 
 } // namespace trelvix

@@ -218,7 +218,19 @@ IoResult PosixPort::read(void *buffer, size_t n, const Event *stop)
 {
     const bool forever = timeouts_.readTotalMs < 0;
     const auto deadline = Clock::now() + std::chrono::milliseconds(forever ? 0 : timeouts_.readTotalMs);
-    for (;;) {
+    // Read first: while data streams in, bytes are already waiting and the
+    // poll would only cost a system call per chunk. With VMIN 0 an empty
+    // line reads as 0 bytes, so 0 means a hang-up only after poll said ready.
+    for (bool polled = false;; polled = true) {
+        ssize_t got = ::read(fd_, buffer, n);
+        if (got > 0)
+            return {IoResult::Ok, static_cast<size_t>(got), 0};
+        if (got == 0 && polled)
+            return {IoResult::Hangup, 0, 0}; // a pty whose other side closed
+        if (got < 0 && errno != EAGAIN && errno != EINTR) {
+            const int err = errno;
+            return {isHangupErrno(err) ? IoResult::Hangup : IoResult::Failed, 0, err};
+        }
         switch (waitFor(fd_, POLLIN, stop, deadline, forever)) {
         case Wait::TimedOut: return {IoResult::TimedOut, 0, 0};
         case Wait::Stopped: return {IoResult::Stopped, 0, 0};
@@ -226,15 +238,6 @@ IoResult PosixPort::read(void *buffer, size_t n, const Event *stop)
         case Wait::Failed: return {IoResult::Failed, 0, errno};
         case Wait::Ready: break;
         }
-        ssize_t got = ::read(fd_, buffer, n);
-        if (got > 0)
-            return {IoResult::Ok, static_cast<size_t>(got), 0};
-        if (got == 0)
-            return {IoResult::Hangup, 0, 0}; // a pty whose other side closed
-        if (errno == EAGAIN || errno == EINTR)
-            continue;
-        const int err = errno;
-        return {isHangupErrno(err) ? IoResult::Hangup : IoResult::Failed, 0, err};
     }
 }
 
@@ -317,6 +320,11 @@ OpenResult openPosixPort(const std::string &path)
 
 std::unique_ptr<Port> adoptPosixPort(int fd)
 {
+    // Every wait polls and then reads or writes what is there: a blocking
+    // descriptor would hang a read past its time-out and its stop event.
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags >= 0 && !(flags & O_NONBLOCK))
+        fcntl(fd, F_SETFL, flags | O_NONBLOCK);
     return std::make_unique<PosixPort>(fd);
 }
 
