@@ -14,6 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -142,40 +143,19 @@ bool ready(benchmark::State &state)
     return false;
 }
 
-// Best of a few runs of a command, as external timings are noisy.
-std::optional<double> bestOf(int runs, const std::vector<std::string> &args)
+template <typename Convert>
+double timeOnce(const Bytes &input, Convert convert)
 {
-    std::optional<double> best;
-    for (int i = 0; i < runs; ++i) {
-        const auto took = runTimed(args);
-        if (!took)
-            return std::nullopt;
-        best = best ? std::min(*best, *took) : *took;
-    }
-    return best;
+    const auto start = Clock::now();
+    Bytes output = convert(input);
+    benchmark::DoNotOptimize(output.data());
+    return output.empty() ? 0 : std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// Runs the conversion as often as the library asks; the fastest run's
-// seconds (also reported, with the sound seconds per second of work), or 0
-// when the conversion fails.
-template <typename Convert>
-double timeConversion(benchmark::State &state, const Bytes &input, Convert convert)
+double median(std::vector<double> values)
 {
-    double best = 1e30;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        Bytes output = convert(input);
-        benchmark::DoNotOptimize(output.data());
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-        if (output.empty()) {
-            state.SkipWithError("the conversion failed");
-            return 0;
-        }
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * input.size()));
-    state.counters["ours_s"] = best;
-    state.counters["x_realtime"] = kSoundSeconds / best;
-    return best;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 // The same conversion by another program, file to file: the whole sound,
@@ -185,22 +165,60 @@ struct Tool {
     std::vector<std::string> whole, startUp;
 };
 
-void compareWithTools(benchmark::State &state, double ours, const std::vector<Tool> &tools)
+constexpr int kRounds = 7;
+
+// One run of the tool on the whole sound and one on the short one; false
+// when either cannot run or fails.
+bool timeTool(const Tool &tool, std::vector<double> &whole, std::vector<double> &startUp)
 {
-    if (ours == 0)
-        return;
-    for (const Tool &tool : tools) {
-        const auto whole = bestOf(5, tool.whole);
-        const auto startUp = bestOf(5, tool.startUp);
-        if (!whole || !startUp) {
-            std::printf("%s: not available or failed, left out\n", tool.name);
+    const std::optional<double> w = runTimed(tool.whole);
+    if (!w)
+        return false;
+    const std::optional<double> u = runTimed(tool.startUp);
+    if (!u)
+        return false;
+    whole.push_back(*w);
+    startUp.push_back(*u);
+    return true;
+}
+
+// Ours, and each tool's whole run and start-up, take turns for a few rounds
+// and the medians are compared: the machine's speed drifts by half or more
+// within minutes, and taking turns keeps every figure in the same moments.
+// The library's own loop runs ours first, for its usual statistics.
+template <typename Convert>
+void compareWithTools(benchmark::State &state, const Bytes &input, Convert convert, const std::vector<Tool> &tools)
+{
+    for (auto _ : state) {
+        if (timeOnce(input, convert) == 0) {
+            state.SkipWithError("the conversion failed");
+            return;
+        }
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * input.size()));
+    std::vector<double> ours;
+    std::vector<std::vector<double>> whole(tools.size()), startUp(tools.size());
+    std::vector<bool> available(tools.size(), true);
+    for (int round = 0; round < kRounds; ++round) {
+        ours.push_back(timeOnce(input, convert));
+        for (size_t t = 0; t < tools.size(); ++t) {
+            available[t] = available[t] && timeTool(tools[t], whole[t], startUp[t]);
+        }
+    }
+    const double mine = median(ours);
+    state.counters["ours_s"] = mine;
+    state.counters["x_realtime"] = kSoundSeconds / mine;
+    for (size_t t = 0; t < tools.size(); ++t) {
+        if (!available[t]) {
+            std::printf("%s: not available or failed, left out\n", tools[t].name);
             continue;
         }
-        const std::string name = tool.name;
-        state.counters[name + "_s"] = *whole;
-        state.counters[name + "_startup_s"] = *startUp;
-        state.counters[name + "/ours"] = *whole / ours;
-        state.counters[name + "-startup/ours"] = (*whole - *startUp) / ours;
+        const std::string name = tools[t].name;
+        const double w = median(whole[t]), u = median(startUp[t]);
+        state.counters[name + "_s"] = w;
+        state.counters[name + "_startup_s"] = u;
+        state.counters[name + "/ours"] = w / mine;
+        state.counters[name + "-startup/ours"] = (w - u) / mine;
     }
 }
 
@@ -208,16 +226,10 @@ void AmrToPcmWav3Minutes(benchmark::State &state)
 {
     if (!ready(state))
         return;
-    const double ours = timeConversion(state, sounds().amr, [](const Bytes &amr) {
-        return quillora::audio::AmrToPcmWav(amr);
-    });
-    if (ours == 0)
-        return;
-
     const fs::path &dir = sounds().dir;
     const std::string in = (dir / "sound.amr").string(), tiny = (dir / "tiny.amr").string();
     const std::string out = (dir / "out.wav").string();
-    compareWithTools(state, ours,
+    compareWithTools(state, sounds().amr, [](const Bytes &amr) { return quillora::audio::AmrToPcmWav(amr); },
                      {{"sox",
                        {"sox", in, "-b", "16", "-e", "signed-integer", out},
                        {"sox", tiny, "-b", "16", "-e", "signed-integer", out}},
@@ -235,12 +247,10 @@ void ImaAdpcmToPcmWav3Minutes(benchmark::State &state)
 {
     if (!ready(state))
         return;
-    const double ours =
-        timeConversion(state, sounds().imaAdpcm, [](const Bytes &ima) { return quillora::audio::WavToPcmWav(ima); });
     const fs::path &dir = sounds().dir;
     const std::string in = (dir / "ima.wav").string(), tiny = (dir / "tiny-ima.wav").string();
     const std::string out = (dir / "out.wav").string();
-    compareWithTools(state, ours,
+    compareWithTools(state, sounds().imaAdpcm, [](const Bytes &ima) { return quillora::audio::WavToPcmWav(ima); },
                      {{"sox", {"sox", in, "-b", "16", "-e", "signed-integer", out},
                        {"sox", tiny, "-b", "16", "-e", "signed-integer", out}},
                       {"ffmpeg", {"ffmpeg", "-nostdin", "-y", "-i", in, "-c:a", "pcm_s16le", out},
@@ -252,12 +262,11 @@ void CompressPcmForPhone3Minutes(benchmark::State &state)
 {
     if (!ready(state))
         return;
-    const double ours =
-        timeConversion(state, sounds().pcm, [](const Bytes &pcm) { return quillora::audio::CompressWavForPhone(pcm); });
     const fs::path &dir = sounds().dir;
     const std::string in = (dir / "source.wav").string(), tiny = (dir / "tiny.wav").string();
     const std::string out = (dir / "out-ima.wav").string();
-    compareWithTools(state, ours,
+    compareWithTools(state, sounds().pcm,
+                     [](const Bytes &pcm) { return quillora::audio::CompressWavForPhone(pcm); },
                      {{"sox", {"sox", in, "-e", "ima-adpcm", out}, {"sox", tiny, "-e", "ima-adpcm", out}},
                       {"ffmpeg", {"ffmpeg", "-nostdin", "-y", "-i", in, "-c:a", "adpcm_ima_wav", out},
                        {"ffmpeg", "-nostdin", "-y", "-i", tiny, "-c:a", "adpcm_ima_wav", out}}});

@@ -93,6 +93,7 @@ constexpr bool kSanitizedMemory = false;
 #endif
 
 using namespace quillora;
+using cli::DeleteSource;
 using cli::FindObjects;
 using cli::ListCollector;
 using cli::ListedObject;
@@ -348,32 +349,6 @@ public:
 
 private:
     const std::vector<SentFile> &files_;
-};
-
-// Listed objects to delete; `reached` collects those a deletion was sent for.
-class DeleteSource final : public ItemSource {
-public:
-    DeleteSource(const std::vector<ListedObject> &objects, std::set<std::string> &reached)
-        : objects_(objects), reached_(reached)
-    {
-    }
-    int restart(TransferProgress &) override { return static_cast<int>(objects_.size()); }
-    bool fetch(TransferProgress &, int index, TransferItem &item) override
-    {
-        if (index < 1 || index > static_cast<int>(objects_.size()))
-            return false;
-        const ListedObject &o = objects_[static_cast<size_t>(index - 1)];
-        item.name = o.title;
-        item.third = o.object.phoneName;
-        item.types[0] = o.object.size; // the deletion's time-out grows with it
-        reached_.insert(o.fileName);
-        return true;
-    }
-    void done(TransferProgress &, int) override {}
-
-private:
-    const std::vector<ListedObject> &objects_;
-    std::set<std::string> &reached_;
 };
 
 // --- the files ---
@@ -786,7 +761,7 @@ std::optional<Failure> Soak::clearLeftovers(cli::PhoneConnection &phone, Operati
         }
     }
     std::set<std::string> reached;
-    DeleteSource source(objects, reached);
+    DeleteSource source(objects, &reached);
     const bool deleted = objects.empty() || runOperation(phone, TransferMode::Delete, source, [&](TransferProgress &p) {
                                                 return DeleteObjects(context, p);
                                             }) == TransferResult::Succeeded;
@@ -864,7 +839,7 @@ std::optional<Failure> Soak::operations(cli::PhoneConnection &phone, const Plan 
 
     enter(Step::Delete);
     std::set<std::string> reached;
-    DeleteSource deleteSource(objects, reached);
+    DeleteSource deleteSource(objects, &reached);
     const bool deleted = run(TransferMode::Delete, deleteSource, DeleteObjects);
     // An object the deletion reached may be gone or not; the others stay.
     for (const std::string &name : reached)

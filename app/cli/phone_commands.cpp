@@ -441,26 +441,6 @@ int sendFiles(const CliOptions &options, PhoneConnection &phone, OperationContex
 
 // --- delete ---
 
-class DeleteSource final : public ItemSource {
-public:
-    explicit DeleteSource(const std::vector<ListedObject> &objects) : objects_(objects) {}
-    int restart(TransferProgress &) override { return static_cast<int>(objects_.size()); }
-    bool fetch(TransferProgress &, int index, TransferItem &item) override
-    {
-        if (index < 1 || index > static_cast<int>(objects_.size()))
-            return false;
-        const ListedObject &o = objects_[static_cast<size_t>(index - 1)];
-        item.name = o.title;
-        item.third = o.object.phoneName;
-        item.types[0] = o.object.size; // the deletion's time-out grows with it
-        return true;
-    }
-    void done(TransferProgress &, int) override {}
-
-private:
-    const std::vector<ListedObject> &objects_;
-};
-
 int deleteObjects(const CliOptions &options, PhoneConnection &phone, OperationContext &context,
                   CommandEnvironment &env, Prompt &prompt)
 {
@@ -576,6 +556,19 @@ int RunPhoneCommand(const CliOptions &options, CommandEnvironment &env)
     if (code == exit_code::kSuccess && prompt.errorCount() > 0)
         code = exit_code::kFailed;
     return code;
+}
+
+bool DeleteSource::fetch(TransferProgress &, int index, TransferItem &item)
+{
+    if (index < 1 || index > static_cast<int>(objects_.size()))
+        return false;
+    const ListedObject &o = objects_[static_cast<size_t>(index - 1)];
+    item.name = o.title;
+    item.third = o.object.phoneName;
+    item.types[0] = o.object.size; // the deletion's time-out grows with it
+    if (reached_)
+        reached_->insert(o.fileName);
+    return true;
 }
 
 ReceiveSource::ReceiveSource(const std::vector<ListedObject> &objects, std::string folder,

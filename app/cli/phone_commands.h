@@ -10,6 +10,7 @@
 #include "phone_listing.h"
 #include "phone_operations.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,23 @@ private:
     std::vector<ListedObject> &objects_;
     int group_ = 0;
     int inGroup_ = 0;
+};
+
+// The listed objects to delete; `reached`, when given, collects the file
+// names of those a deletion was sent for.
+class DeleteSource final : public ItemSource {
+public:
+    explicit DeleteSource(const std::vector<ListedObject> &objects, std::set<std::string> *reached = nullptr)
+        : objects_(objects), reached_(reached)
+    {
+    }
+    int restart(TransferProgress &) override { return static_cast<int>(objects_.size()); }
+    bool fetch(TransferProgress &progress, int index, TransferItem &item) override;
+    void done(TransferProgress &, int) override {}
+
+private:
+    const std::vector<ListedObject> &objects_;
+    std::set<std::string> *reached_;
 };
 
 // The listed objects get fetches into a folder, asking before a file there
