@@ -137,6 +137,11 @@ def main():
         "silent ports. The sound converters run on a 3-minute sound, beside sox",
         "and ffmpeg doing the same conversion file to file.",
         "",
+        "A pty's speed and the machine's drift by a factor of two or more within",
+        "minutes on a shared host, so every figure with a reference takes turns",
+        "with it: five rounds for the unthrottled transfers and the channel, seven",
+        "for the sound converters, and the table gives the medians.",
+        "",
     ]
     target.write_text("\n".join(lines))
     missed = [m for m, _, _, _, ok in table.rows if ok == "**no**"]

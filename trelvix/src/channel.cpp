@@ -91,10 +91,13 @@ void cutCable(ChannelState &state)
 }
 
 // Hands what one read returned to the receive callback, a chunk at a time;
-// false when the callback asks the reader to stop.
+// false when the callback asks the reader to stop or the channel stops
+// (a callback may wait for room, and a stop must not wait for each chunk).
 bool deliver(ChannelState &state, const char *bytes, size_t count)
 {
     for (size_t done = 0; done < count; done += kReadChunk) {
+        if (done > 0 && state.stop.isSet())
+            return false;
         TrelvixReceiveFn receive = state.receive.load();
         const auto chunk = static_cast<uint32_t>(std::min(kReadChunk, count - done));
         if (!receive || receive(bytes + done, chunk) == 0)
