@@ -10,6 +10,7 @@
 // file) and reported beside the totals.
 
 #include "amr_convert.h"
+#include "bench_stats.h"
 #include "wav_convert.h"
 
 #include <benchmark/benchmark.h>
@@ -150,12 +151,6 @@ double timeOnce(const Bytes &input, Convert convert)
     Bytes output = convert(input);
     benchmark::DoNotOptimize(output.data());
     return output.empty() ? 0 : std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // The same conversion by another program, file to file: the whole sound,

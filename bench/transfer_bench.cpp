@@ -11,6 +11,7 @@
 //     8 MiB one, to show it does not grow with the object).
 // usage: transfer_bench [--throttled-bytes N] [--skip-throttled] [--rounds N]
 
+#include "bench_stats.h"
 #include "connection_state.h"
 #include "simulated_phone.h"
 #include "link_control.h"
@@ -215,12 +216,6 @@ double plainPtyCopy(size_t bytes)
     close(master);
     close(slave);
     return t;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 long peakKiB()
